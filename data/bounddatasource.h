@@ -1,0 +1,123 @@
+#pragma once
+
+#include "schema.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <QVector>
+#include <memory>
+
+// The record set of a window: a record source (table name, or SQL with bound values), a
+// current row and an edit buffer for it. Rows are read in blocks as they are needed, so a
+// source over a large table opens with its first rows and an exact count only.
+//
+// As a table model it offers every column of the source; grids map their own columns on it.
+// Changes typed into the current row wait in the edit buffer and are written by update()
+// or when the current row moves.
+class BoundDataSource : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum class CommandKind { Text = 1, Table = 2, Unspecified = 8 };
+    static constexpr int kBlockSize = 50;
+
+    explicit BoundDataSource(QObject *parent = nullptr);
+    ~BoundDataSource() override;
+
+    // Record source: a table name, or a SELECT with '?' placeholders and their values.
+    void setRecordSource(const QString &source, const QVariantList &bindValues = {});
+    void setCommandKind(CommandKind kind) { m_commandKind = kind; }
+    QString recordSource() const { return m_source; }
+    QString baseTable() const { return m_table ? m_table->name : QString(); }
+
+    // open() and refresh() run the record source and make the first row current.
+    bool open();
+    bool refresh();
+    bool isOpen() const { return m_open; }
+
+    // The exact number of rows of the record set, fetched or not.
+    int recordCount() const;
+    // Rows read so far (the model's rows).
+    int fetchedCount() const { return m_rows.size() + m_tail.size(); }
+
+    int currentRow() const { return m_current; }
+    bool eof() const { return m_current < 0; }
+    bool moveTo(int row);
+    bool moveFirst();
+    bool moveNext();
+    // Forward from the current row to the first row whose column equals value
+    // (text compared without regard to case); eof() when none.
+    bool find(const QString &column, const QVariant &value);
+
+    bool addNew();
+    bool update();
+    bool deleteCurrent();
+    bool isDirty() const { return !m_edits.isEmpty(); }
+    void cancelEdit();
+
+    int fieldIndex(const QString &column) const; // case-insensitive; -1 if unknown
+    QString fieldName(int index) const;
+    QStringList fieldNames() const { return m_fields; }
+    schema::Kind fieldKind(int index) const;
+    QString fieldLabel(int index) const;
+    // Current row, edit buffer included; typed values read back as typed until written.
+    QVariant fieldValue(const QString &column) const;
+    QString fieldText(const QString &column) const;
+    bool setFieldValue(const QString &column, const QVariant &value);
+
+    // Last error as a user-facing text; every error is also reported through dataerrors.h.
+    QString lastError() const { return m_error; }
+
+    // Table model
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex &parent = {}) const override;
+    void fetchMore(const QModelIndex &parent = {}) override;
+
+signals:
+    void currentRowChanged(int row);
+    // Bound editors hand over what they hold before the source writes or moves.
+    void aboutToWrite();
+
+private:
+    struct Row {
+        qint64 rowid = 0; // 0: added, not yet written
+        QVariantList values;
+    };
+
+    bool runSource();
+    void closeCursor();
+    bool fetchBlock();
+    void fetchUntil(int row);
+    Row *rowAt(int row);
+    const Row *rowAt(int row) const;
+    bool writeEdits();
+    bool reloadRow(Row &row);
+    bool fail(const QString &message);
+    void setCurrent(int row);
+
+    QSqlDatabase m_db;
+    QString m_source;
+    QVariantList m_bind;
+    CommandKind m_commandKind = CommandKind::Unspecified;
+    const schema::Table *m_table = nullptr;
+    bool m_open = false;
+
+    std::unique_ptr<QSqlQuery> m_cursor; // forward-only, read block by block
+    QStringList m_fields;                // result columns, rowid excluded
+    QVector<int> m_fieldColumn;          // field -> index in m_table->columns, or -1
+    int m_unfetched = 0;                 // source rows not read yet
+    QVector<Row> m_rows;                 // source rows read so far
+    QVector<Row> m_tail;                 // rows added in this session, after the source's rows
+    QSet<qint64> m_insertedIds;          // written from m_tail; skipped when the cursor meets them
+    int m_current = -1;
+    QHash<int, QVariant> m_edits; // field -> typed value for the current row
+    QString m_error;
+};

@@ -1,0 +1,156 @@
+#include "database.h"
+
+#include "schema.h"
+#include "seed.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace database {
+namespace {
+
+QString &dirValue() {
+    static QString dir = QDir::currentPath();
+    return dir;
+}
+
+QSqlDatabase openFile(const QString &path) {
+    static QAtomicInt counter;
+    const QString name = QStringLiteral("travel-%1").arg(counter.fetchAndAddRelaxed(1));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.open();
+    return db;
+}
+
+bool exec(QSqlDatabase &db, const QString &sql, QString *error) {
+    QSqlQuery q(db);
+    if (q.exec(sql))
+        return true;
+    *error = q.lastError().text();
+    return false;
+}
+
+bool createSchema(QSqlDatabase &db, QString *error) {
+    if (!exec(db, QStringLiteral("PRAGMA journal_mode=WAL"), error) || !db.transaction()) {
+        return false;
+    }
+    for (const schema::Table &t : schema::tables()) {
+        if (!exec(db, schema::createStatement(t), error)) {
+            db.rollback();
+            return false;
+        }
+    }
+    if (!schema::seed(db)) {
+        *error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    if (!exec(db, QStringLiteral("PRAGMA user_version=%1").arg(schema::kVersion), error)) {
+        db.rollback();
+        return false;
+    }
+    return db.commit();
+}
+
+// A new database is built under a temporary name and renamed into place when complete,
+// so an interrupted first start leaves no half-made TravelDB.mdb.
+OpenResult create(const QString &path, QString *message) {
+    const QString temp = path + QStringLiteral(".new");
+    QFile::remove(temp);
+    QString error;
+    {
+        QSqlDatabase db = openFile(temp);
+        bool ok = db.isOpen() && createSchema(db, &error);
+        if (!db.isOpen())
+            error = db.lastError().text();
+        // Leave WAL so that the finished file is complete on its own before the rename.
+        if (ok)
+            ok = exec(db, QStringLiteral("PRAGMA journal_mode=DELETE"), &error);
+        release(db);
+        if (ok && QFile::rename(temp, path)) {
+            QSqlDatabase reopened = openFile(path);
+            exec(reopened, QStringLiteral("PRAGMA journal_mode=WAL"), &error);
+            release(reopened);
+            return OpenResult::Created;
+        }
+    }
+    QFile::remove(temp);
+    if (message)
+        *message =
+            QStringLiteral("无法创建数据库文件 %1：%2").arg(QDir::toNativeSeparators(path), error);
+    return OpenResult::Failed;
+}
+
+} // namespace
+
+QString directory() {
+    return dirValue();
+}
+void setDirectory(const QString &dir) {
+    dirValue() = dir;
+}
+QString filePath() {
+    return QDir(directory()).filePath(QStringLiteral("TravelDB.mdb"));
+}
+
+bool isSqliteFile(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+OpenResult prepare(QString *message) {
+    const QString path = filePath();
+    if (!QFileInfo::exists(path))
+        return create(path, message);
+    if (!isSqliteFile(path)) {
+        if (message)
+            *message = QStringLiteral("文件 %1 不是本系统可以打开的数据库。为保护其中的数据，"
+                                      "程序不会改动它。请把它移走或换成本系统的数据库后再启动。")
+                           .arg(QDir::toNativeSeparators(path));
+        return OpenResult::NotSqlite;
+    }
+    QSqlDatabase db = openFile(path);
+    QSqlQuery q(db);
+    int version = -1;
+    if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+        version = q.value(0).toInt();
+    const bool hasAccounts =
+        db.tables().contains(QStringLiteral("T_I_User_Infor"), Qt::CaseInsensitive);
+    q.finish();
+    release(db);
+    if (version < 1 || !hasAccounts) {
+        if (message)
+            *message = QStringLiteral("文件 %1 不是本系统的数据库，程序不会改动它。")
+                           .arg(QDir::toNativeSeparators(path));
+        return OpenResult::NotSqlite;
+    }
+    if (version > schema::kVersion) {
+        if (message)
+            *message = QStringLiteral("数据库 %1 由更新版本的程序建立，请使用新版本程序打开。")
+                           .arg(QDir::toNativeSeparators(path));
+        return OpenResult::Failed;
+    }
+    // Versions below kVersion would be migrated here, one step per version.
+    return OpenResult::Opened;
+}
+
+QSqlDatabase connect() {
+    return openFile(filePath());
+}
+
+void release(QSqlDatabase &db) {
+    const QString name = db.connectionName();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace database
