@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+// Stands in for a window that comes in a later version: right name and caption, a notice.
+class PlaceholderWindow : public QWidget {
+    Q_OBJECT
+public:
+    PlaceholderWindow(const QString &name, const QString &caption, QWidget *parent = nullptr);
+};

@@ -1,0 +1,20 @@
+#include "datacombo.h"
+
+#include "bounddatasource.h"
+
+DataCombo::DataCombo(QWidget *parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void DataCombo::setRowSource(BoundDataSource *source, const QString &listField) {
+    m_source = source;
+    m_listField = listField;
+    const QString typed = currentText();
+    setModel(source);
+    auto follow = [this] { setModelColumn(std::max(0, m_source->fieldIndex(m_listField))); };
+    follow();
+    connect(source, &QAbstractItemModel::modelReset, this, follow);
+    setCurrentIndex(-1);
+    setEditText(typed);
+}
