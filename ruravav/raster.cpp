@@ -22,10 +22,13 @@ namespace {
 
 void drawRing(QImage &image, const PixelRect &r, int sides, const QColor &topLeft,
               const QColor &bottomRight) {
+    // Without a right or bottom side the light lines run to the rectangle's end.
+    const int topEnd = sides & BfRight ? r.right - 1 : r.right;
+    const int leftEnd = sides & BfBottom ? r.bottom - 1 : r.bottom;
     if (sides & BfTop)
-        fillRect(image, {r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+        fillRect(image, {r.left, r.top, topEnd, r.top + 1}, topLeft);
     if (sides & BfLeft)
-        fillRect(image, {r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+        fillRect(image, {r.left, r.top, r.left + 1, leftEnd}, topLeft);
     if (sides & BfBottom)
         fillRect(image, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
     if (sides & BfRight)
