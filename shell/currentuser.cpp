@@ -8,6 +8,10 @@ User &value() {
 }
 } // namespace
 
-const User &get() { return value(); }
-void set(const User &user) { value() = user; }
+const User &get() {
+    return value();
+}
+void set(const User &user) {
+    value() = user;
+}
 } // namespace CurrentUser

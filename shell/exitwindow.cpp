@@ -17,8 +17,9 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent) {
     setFixedTwips(this, 5400, 2700);
 
     auto *advice = new QLabel(
-        QStringLiteral("    建议选择[备份后退出]，这样做的好处是万一数据库发生异常，还可以通过备份后的"
-                       "数据恢复！让您避免不必要的损失！当然这样做会占用您一定的硬盘空间！"),
+        QStringLiteral(
+            "    建议选择[备份后退出]，这样做的好处是万一数据库发生异常，还可以通过备份后的"
+            "数据恢复！让您避免不必要的损失！当然这样做会占用您一定的硬盘空间！"),
         this);
     advice->setObjectName(QStringLiteral("Label1"));
     advice->setWordWrap(true);
@@ -45,8 +46,8 @@ void ExitWindow::backUpAndExit() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString source = database::filePath();
     QString error;
-    const bool ok = backup::snapshot(source, backup::datedName(source, QStringLiteral("TravelDB")),
-                                     &error);
+    const bool ok =
+        backup::snapshot(source, backup::datedName(source, QStringLiteral("TravelDB")), &error);
     QApplication::restoreOverrideCursor();
     if (!ok) {
         Messages::show(QStringLiteral("数据库正在使用!"));

@@ -91,8 +91,8 @@ void LoginWindow::logIn() {
     const QString typed = m_text1->currentText();
     MainWindow::instance()->setAccountPanel(typed);
     const QString account = typed.trimmed();
-    const bool found = !m_adodc1->eof() &&
-                       m_adodc1->find(QStringLiteral("strUser_Identity"), account);
+    const bool found =
+        !m_adodc1->eof() && m_adodc1->find(QStringLiteral("strUser_Identity"), account);
     if (!found) {
         Messages::show(QStringLiteral("用户名错误！"), QStringLiteral("警告"));
         retry(m_text2);
@@ -123,7 +123,9 @@ void LoginWindow::logIn() {
     ++m_attempts;
 }
 
-void LoginWindow::leave() { close(); }
+void LoginWindow::leave() {
+    close();
+}
 
 void LoginWindow::closeEvent(QCloseEvent *event) {
     event->accept();

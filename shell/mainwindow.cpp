@@ -41,9 +41,9 @@ struct ToolButton {
     QString icon;
 };
 const ToolButton kToolButtons[] = {
-    {"前台处理", "tb_frontdesk"}, {"线路管理", "tb_routes"},    {"团队计调", "tb_groups"},
-    {"客户关系", "tb_customers"}, {"财务管理", "tb_finance"},   {"系统维护", "tb_maintenance"},
-    {"资料录入", "tb_reference"}, {"重新登陆", "tb_relogin"},   {"修改密码", "tb_password"},
+    {"前台处理", "tb_frontdesk"}, {"线路管理", "tb_routes"},  {"团队计调", "tb_groups"},
+    {"客户关系", "tb_customers"}, {"财务管理", "tb_finance"}, {"系统维护", "tb_maintenance"},
+    {"资料录入", "tb_reference"}, {"重新登陆", "tb_relogin"}, {"修改密码", "tb_password"},
     {"帮助", "tb_help"},          {"退出", "tb_exit"},
 };
 } // namespace
@@ -54,9 +54,13 @@ MainWindow *MainWindow::instance() {
     return theWindow();
 }
 
-void MainWindow::destroyInstance() { delete theWindow(); }
+void MainWindow::destroyInstance() {
+    delete theWindow();
+}
 
-LoginWindow *MainWindow::findLogin() { return WindowHost::findAs<LoginWindow>("Form1"); }
+LoginWindow *MainWindow::findLogin() {
+    return WindowHost::findAs<LoginWindow>("Form1");
+}
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -94,14 +98,14 @@ void MainWindow::buildMenus() {
     connect(toolbarItem, &QAction::toggled, this, [this](bool on) { m_toolbar1->setVisible(on); });
 
     QMenu *xtgn = addMenu(bar, "xtgn", "系统功能");
-    static const char *const order[] = {"qtcl", "xlgl", "tdjt", "cwgl", "khgx", "xitongweihu",
-                                        "ziliao"};
+    static const char *const order[] = {"qtcl", "xlgl",        "tdjt",  "cwgl",
+                                        "khgx", "xitongweihu", "ziliao"};
     for (const char *action : order) {
         for (const WorkspaceEntry &w : workspaces()) {
             if (w.action != QLatin1String(action))
                 continue;
-            const QString caption = w.name == QLatin1String("Form6") ? QStringLiteral("客户关系")
-                                                                     : w.caption;
+            const QString caption =
+                w.name == QLatin1String("Form6") ? QStringLiteral("客户关系") : w.caption;
             connect(addItem(xtgn, w.action, caption), &QAction::triggered, this,
                     [name = w.name] { switchWorkspace(name); });
         }
@@ -140,8 +144,8 @@ void MainWindow::buildToolbar() {
     m_toolbar1->setIconSize(QSize(32, 32));
     int position = 1;
     for (const ToolButton &b : kToolButtons) {
-        QAction *a = m_toolbar1->addAction(
-            QIcon(QStringLiteral(":/shell/%1.png").arg(b.icon)), b.caption);
+        QAction *a =
+            m_toolbar1->addAction(QIcon(QStringLiteral(":/shell/%1.png").arg(b.icon)), b.caption);
         a->setToolTip(b.caption);
         a->setObjectName(QStringLiteral("Button%1").arg(position));
         connect(a, &QAction::triggered, this, [this, position] { toolbarClicked(position); });
@@ -154,8 +158,8 @@ void MainWindow::buildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     static const int widths[] = {1020, 3000, 2000, 2000, 2000, 2000};
-    const QStringList texts = {"澄岚软件", "网址：www.chenglan-soft.example", "", "身份：",
-                               "当前日期：", "当前时间："};
+    const QStringList texts = {
+        "澄岚软件", "网址：www.chenglan-soft.example", "", "身份：", "当前日期：", "当前时间："};
     for (int i = 0; i < 6; ++i) {
         auto *label = new QLabel(texts.at(i), bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
@@ -167,9 +171,13 @@ void MainWindow::buildStatusBar() {
     }
 }
 
-QLabel *MainWindow::panel(int number) const { return m_panels.value(number - 1); }
+QLabel *MainWindow::panel(int number) const {
+    return m_panels.value(number - 1);
+}
 
-void MainWindow::setAccountPanel(const QString &text) { panel(3)->setText(text); }
+void MainWindow::setAccountPanel(const QString &text) {
+    panel(3)->setText(text);
+}
 
 void MainWindow::tick() {
     const QDateTime now = QDateTime::currentDateTime();

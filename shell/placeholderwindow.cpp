@@ -1,5 +1,6 @@
 #include "placeholderwindow.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -12,4 +13,15 @@ PlaceholderWindow::PlaceholderWindow(const QString &name, const QString &caption
     notice->setAlignment(Qt::AlignCenter);
     layout->addWidget(notice);
     resize(480, 320);
+}
+
+void PlaceholderWindow::addPanel(const QString &name, const QString &caption) {
+    auto *panel = new QGroupBox(caption, this);
+    panel->setObjectName(name);
+    layout()->addWidget(panel);
+}
+
+void PlaceholderWindow::hidePanels() {
+    for (QGroupBox *panel : findChildren<QGroupBox *>())
+        panel->hide();
 }

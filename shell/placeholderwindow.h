@@ -7,4 +7,7 @@ class PlaceholderWindow : public QWidget {
     Q_OBJECT
 public:
     PlaceholderWindow(const QString &name, const QString &caption, QWidget *parent = nullptr);
+    // A framed panel of the coming window, so that switching behaviour can be seen.
+    void addPanel(const QString &name, const QString &caption);
+    Q_INVOKABLE void hidePanels();
 };

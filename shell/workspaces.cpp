@@ -3,9 +3,6 @@
 #include "placeholderwindow.h"
 #include "windowhost.h"
 
-#include <QGroupBox>
-#include <QVBoxLayout>
-
 namespace {
 
 // The maintenance workspace's two panels start hidden on every switch to it.
@@ -13,9 +10,15 @@ void hideMaintenancePanels(QWidget *window) {
     QMetaObject::invokeMethod(window, "hidePanels");
 }
 
-template <class... Args> std::function<QWidget *()> placeholder(const QString &name,
-                                                                const QString &caption) {
+std::function<QWidget *()> placeholder(const QString &name, const QString &caption) {
     return [name, caption] { return new PlaceholderWindow(name, caption); };
+}
+
+QWidget *maintenancePlaceholder() {
+    auto *window = new PlaceholderWindow("Form9", "系统维护");
+    window->addPanel("Frame1", "常用信息维护");
+    window->addPanel("Frame2", "部门与人员管理");
+    return window;
 }
 
 } // namespace
@@ -27,7 +30,7 @@ const QVector<WorkspaceEntry> &workspaces() {
         {"Form5", "团队计调", "tdjt", false, placeholder("Form5", "团队计调")},
         {"Form6", "客户关系管理", "khgx", false, placeholder("Form6", "客户关系管理")},
         {"Form7", "财务管理", "cwgl", false, placeholder("Form7", "财务管理")},
-        {"Form9", "系统维护", "xitongweihu", false, placeholder("Form9", "系统维护")},
+        {"Form9", "系统维护", "xitongweihu", false, maintenancePlaceholder},
         {"Form8", "资料录入", "ziliao", false, placeholder("Form8", "资料录入")},
     };
     return list;

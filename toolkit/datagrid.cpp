@@ -24,7 +24,8 @@ GridColumnsModel::GridColumnsModel(BoundDataSource *source, QVector<GridColumn> 
 }
 
 QModelIndex GridColumnsModel::sourceIndex(const QModelIndex &index) const {
-    return m_source->index(index.row(), m_source->fieldIndex(m_columns.value(index.column()).column));
+    return m_source->index(index.row(),
+                           m_source->fieldIndex(m_columns.value(index.column()).column));
 }
 
 int GridColumnsModel::rowCount(const QModelIndex &parent) const {
@@ -57,7 +58,9 @@ bool GridColumnsModel::canFetchMore(const QModelIndex &parent) const {
     return m_source->canFetchMore(parent);
 }
 
-void GridColumnsModel::fetchMore(const QModelIndex &parent) { m_source->fetchMore(parent); }
+void GridColumnsModel::fetchMore(const QModelIndex &parent) {
+    m_source->fetchMore(parent);
+}
 
 DataGrid::DataGrid(QWidget *parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -26,7 +26,8 @@ void FieldBinder::bind(QWidget *widget, const QString &column) {
     if (auto *e = qobject_cast<QLineEdit *>(widget))
         connect(e, &QLineEdit::textChanged, this, [this, e](const QString &t) { push(e, t); });
     else if (auto *c = qobject_cast<QComboBox *>(widget))
-        connect(c, &QComboBox::currentTextChanged, this, [this, c](const QString &t) { push(c, t); });
+        connect(c, &QComboBox::currentTextChanged, this,
+                [this, c](const QString &t) { push(c, t); });
     else if (auto *p = qobject_cast<QPlainTextEdit *>(widget))
         connect(p, &QPlainTextEdit::textChanged, this, [this, p] { push(p, p->toPlainText()); });
     else if (auto *x = qobject_cast<QTextEdit *>(widget))

@@ -5,9 +5,8 @@
 KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        emit nodeClicked(keyOf(item), item->text(0));
-    });
+    connect(this, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { emit nodeClicked(keyOf(item), item->text(0)); });
 }
 
 QTreeWidgetItem *KeyedTree::addNode(const QString &parentKey, const QString &key,

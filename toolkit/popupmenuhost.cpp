@@ -17,7 +17,9 @@ QAction *PopupMenuHost::addItem(const QString &name, const QString &caption) {
     return a;
 }
 
-void PopupMenuHost::popUp() { m_file->popup(QCursor::pos()); }
+void PopupMenuHost::popUp() {
+    m_file->popup(QCursor::pos());
+}
 
 QAction *PopupMenuHost::item(const QString &name) const {
     return m_file->findChild<QAction *>(name);

@@ -18,5 +18,7 @@ void end() {
     std::exit(0);
 }
 
-void setAction(std::function<void()> a) { action() = std::move(a); }
+void setAction(std::function<void()> a) {
+    action() = std::move(a);
+}
 } // namespace ProgramEnd

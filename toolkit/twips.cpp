@@ -11,8 +11,8 @@ void setFixedTwips(QWidget *window, int width, int height) {
 }
 
 void centre(QWidget *window, const QWidget *owner) {
-    const QRect area = owner ? owner->frameGeometry()
-                             : QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area =
+        owner ? owner->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame = window->frameGeometry();
     frame.moveCenter(area.center());
     window->move(frame.topLeft());

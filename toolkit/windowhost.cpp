@@ -15,15 +15,19 @@ QPointer<QMdiArea> &area() {
 }
 } // namespace
 
-void setMdiArea(QMdiArea *a) { area() = a; }
-QMdiArea *mdiArea() { return area(); }
+void setMdiArea(QMdiArea *a) {
+    area() = a;
+}
+QMdiArea *mdiArea() {
+    return area();
+}
 
 QWidget *showChild(QWidget *window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!area())
         return showSeparate(window);
-    const QSize fixed = window->minimumSize() == window->maximumSize() ? window->minimumSize()
-                                                                       : QSize();
+    const QSize fixed =
+        window->minimumSize() == window->maximumSize() ? window->minimumSize() : QSize();
     QMdiSubWindow *sub = area()->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon());

@@ -20,7 +20,9 @@ QWidget *showSeparate(QWidget *window);
 
 // The open window of that name, or nullptr.
 QWidget *find(const QString &name);
-template <class W> W *findAs(const QString &name) { return qobject_cast<W *>(find(name)); }
+template <class W> W *findAs(const QString &name) {
+    return qobject_cast<W *>(find(name));
+}
 // Closes the open window of that name; nothing when none is open.
 void close(const QString &name);
 // Brings an open window to the front.
