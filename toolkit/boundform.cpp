@@ -8,10 +8,18 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+QString spinnerName(const FieldSpec &f) {
+    return f.spinner.isEmpty() ? QStringLiteral("UpDown_") + f.name : f.spinner;
+}
+} // namespace
 
 BoundForm::BoundForm(QWidget *host, FieldBinder *binder)
     : QObject(host), m_host(host), m_binder(binder) {}
@@ -62,11 +70,25 @@ QWidget *BoundForm::create(const FieldSpec &f) {
     }
     if (f.control == C::Spin) {
         auto *edit = static_cast<QLineEdit *>(w);
-        new UpDown(QStringLiteral("UpDown_") + f.name, edit, m_host);
+        new UpDown(spinnerName(f), edit, m_host);
     }
     if (m_binder && !f.column.isEmpty())
         m_binder->bind(w, f.column);
     return w;
+}
+
+QGroupBox *BoundForm::framed(const FieldSpec &f) {
+    QWidget *w = create(f);
+    delete m_captions.take(f.name); // the frame's title is the caption
+    auto *frame = new QGroupBox(f.label, m_host);
+    auto *layout = new QVBoxLayout(frame);
+    w->setParent(frame);
+    layout->addWidget(w);
+    return frame;
+}
+
+QWidget *BoundForm::firstControl() const {
+    return m_fields.isEmpty() ? nullptr : control(m_fields.first().name);
 }
 
 void BoundForm::build(QGridLayout *layout, const QVector<FieldSpec> &fields, int perRow) {
@@ -85,7 +107,15 @@ void BoundForm::build(QGridLayout *layout, const QVector<FieldSpec> &fields, int
             pair->setContentsMargins(0, 0, 0, 0);
             pair->setSpacing(0);
             pair->addWidget(w);
-            pair->addWidget(m_host->findChild<UpDown *>(QStringLiteral("UpDown_") + f.name));
+            pair->addWidget(m_host->findChild<UpDown *>(spinnerName(f)));
+        }
+        if (!f.unit.isEmpty()) {
+            auto *withUnit = new QWidget(m_host);
+            auto *pair = new QHBoxLayout(withUnit);
+            pair->setContentsMargins(0, 0, 0, 0);
+            pair->addWidget(placed);
+            pair->addWidget(new QLabel(f.unit, withUnit));
+            placed = withUnit;
         }
         if (wide) {
             const int next = (row + 1);

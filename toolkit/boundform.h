@@ -6,6 +6,7 @@
 
 class FieldBinder;
 class QGridLayout;
+class QGroupBox;
 class QWidget;
 
 // One field of a form, described as data: caption, control name, bound column, kind of
@@ -17,6 +18,8 @@ struct FieldSpec {
     QString column; // empty: not bound
     Control control = Control::Line;
     QString requiredMessage;
+    QString unit;    // shown after the control, e.g. "元"
+    QString spinner; // Spin: the up-down's name (default "UpDown_" + name)
 };
 
 // Builds a form's captions and controls from its field table, binds them to the data source
@@ -30,12 +33,16 @@ public:
     void build(QGridLayout *layout, const QVector<FieldSpec> &fields, int perRow = 2);
     // Creates one control (with its caption label as buddy) without placing it.
     QWidget *create(const FieldSpec &field);
+    // Creates the control inside a frame titled with the field's label (the frame is its
+    // caption), for memos that fill a frame of their own.
+    QGroupBox *framed(const FieldSpec &field);
 
     QWidget *control(const QString &name) const { return m_controls.value(name); }
     template <class W> W *controlAs(const QString &name) const {
         return qobject_cast<W *>(control(name));
     }
     QWidget *caption(const QString &name) const { return m_captions.value(name); }
+    QWidget *firstControl() const;
     QString text(const QString &name) const;
 
     // In field-table order: the first required field whose text has length zero shows its

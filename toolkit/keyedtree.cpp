@@ -10,7 +10,8 @@ KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent) {
 }
 
 QTreeWidgetItem *KeyedTree::addNode(const QString &parentKey, const QString &key,
-                                    const QString &text, const QString &image) {
+                                    const QString &text, const QString &image,
+                                    const QString &selectedImage) {
     if (m_nodes.contains(key))
         return nullptr;
     QTreeWidgetItem *parent = parentKey.isEmpty() ? nullptr : m_nodes.value(parentKey);
@@ -18,8 +19,15 @@ QTreeWidgetItem *KeyedTree::addNode(const QString &parentKey, const QString &key
     item->setText(0, text);
     item->setData(0, Qt::UserRole, key);
     item->setData(0, Qt::AccessibleTextRole, text);
-    if (!image.isEmpty())
-        item->setIcon(0, m_images.value(image));
+    if (!image.isEmpty()) {
+        QIcon icon = m_images.value(image);
+        if (!selectedImage.isEmpty()) {
+            const QIcon selected = m_images.value(selectedImage);
+            for (const QSize &size : selected.availableSizes())
+                icon.addPixmap(selected.pixmap(size), QIcon::Selected);
+        }
+        item->setIcon(0, icon);
+    }
     m_nodes.insert(key, item);
     return item;
 }

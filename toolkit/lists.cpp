@@ -19,10 +19,10 @@ void fillFromSlot(QComboBox *box, int slot, const QString &sql, const QString &c
 
 int fillTree(KeyedTree *tree, const QString &parentKey, const QString &sql,
              const QString &keyColumn, const QString &keyPrefix, const QString &textColumn,
-             const QString &image) {
+             const QString &image, const QString &selectedImage) {
     return TreeLoaderConnection::load(sql, [&](const QSqlRecord &row) {
-        tree->addNode(parentKey, keyPrefix + row.value(keyColumn).toString(),
-                      row.value(textColumn).toString(), image);
+        tree->addNode(parentKey, keyPrefix + row.value(keyColumn).toString().trimmed(),
+                      row.value(textColumn).toString(), image, selectedImage);
     });
 }
 

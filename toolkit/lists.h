@@ -15,9 +15,10 @@ void fillFromSlot(QComboBox *box, int slot, const QString &sql, const QString &c
 void fill(QComboBox *box, const QStringList &entries);
 
 // One child node per row of the query under 'parentKey', through a tree loader: the key is
-// keyPrefix + the key column, the text the text column. Returns the number of rows read.
+// keyPrefix + the key column (blanks trimmed), the text the text column. Returns the number of
+// rows read.
 int fillTree(KeyedTree *tree, const QString &parentKey, const QString &sql,
              const QString &keyColumn, const QString &keyPrefix, const QString &textColumn,
-             const QString &image);
+             const QString &image, const QString &selectedImage = QString());
 
 } // namespace lists

@@ -45,6 +45,10 @@ bool ask(const QString &text, const QString &title) {
         {text, title, MessageRequest::Buttons::OkCancel, MessageRequest::Icon::Question});
 }
 
+bool askDelete() {
+    return ask(QStringLiteral("确定删除记录吗?"), QStringLiteral("删除！"));
+}
+
 std::unique_ptr<MessageService> setService(std::unique_ptr<MessageService> next) {
     if (!next)
         next = std::make_unique<BoxService>();

@@ -31,6 +31,8 @@ void show(const QString &text, const QString &title = QString(),
           MessageRequest::Icon icon = MessageRequest::Icon::None);
 // OK and Cancel with a question icon; true when OK was chosen.
 bool ask(const QString &text, const QString &title = QString());
+// The confirmation every delete asks: "确定删除记录吗?" titled "删除！"; true when OK was chosen.
+bool askDelete();
 
 // Installs another service (tests install a recorder; nullptr restores message boxes);
 // returns the previous one.
