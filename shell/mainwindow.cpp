@@ -13,12 +13,30 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
 namespace {
+// The work area's picture is stretched over the whole area rather than tiled.
+class PictureMdiArea : public QMdiArea {
+public:
+    PictureMdiArea(const QPixmap &picture, QWidget *parent)
+        : QMdiArea(parent), m_picture(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QPainter painter(viewport());
+        painter.drawPixmap(viewport()->rect(), m_picture);
+        Q_UNUSED(event);
+    }
+
+private:
+    QPixmap m_picture;
+};
+
 QPointer<MainWindow> &theWindow() {
     static QPointer<MainWindow> w;
     return w;
@@ -66,8 +84,7 @@ MainWindow::MainWindow() {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("澄岚软件系列[旅游管理系统]"));
     setWindowIcon(QIcon(QStringLiteral(":/shell/app.png")));
-    m_area = new QMdiArea(this);
-    m_area->setBackground(QPixmap(QStringLiteral(":/shell/background.png")));
+    m_area = new PictureMdiArea(QPixmap(QStringLiteral(":/shell/background.png")), this);
     setCentralWidget(m_area);
     WindowHost::setMdiArea(m_area);
     buildMenus();

@@ -12,7 +12,7 @@ PlaceholderWindow::PlaceholderWindow(const QString &name, const QString &caption
     auto *notice = new QLabel(QStringLiteral("“%1”将在后续版本中提供。").arg(caption), this);
     notice->setAlignment(Qt::AlignCenter);
     layout->addWidget(notice);
-    resize(480, 320);
+    setMinimumSize(480, 320);
 }
 
 void PlaceholderWindow::addPanel(const QString &name, const QString &caption) {
