@@ -57,6 +57,17 @@ MenuItem *KX_ruravav::currentItem() const {
     return menu ? menu->MenuItemItem(m_menuItemCur) : nullptr;
 }
 
+QString KX_ruravav::itemText(QString MenuItem::*field) const {
+    const MenuItem *item = currentItem();
+    return item ? item->*field : QString();
+}
+
+void KX_ruravav::setItemText(QString MenuItem::*field, const QString &text, const char *property) {
+    if (MenuItem *item = currentItem())
+        item->*field = text;
+    notify(property);
+}
+
 void KX_ruravav::setMenusMax(int count) {
     if (count < 0 || count > 6) {
         Ruravav::showRangeMessage("MenusMax must be between 0 and 6");
@@ -184,8 +195,7 @@ void KX_ruravav::setMenuItemIcon(const QImage &picture) {
 }
 
 QString KX_ruravav::MenuItemPictureURL() const {
-    const MenuItem *item = currentItem();
-    return item ? item->PictureURL : QString();
+    return itemText(&MenuItem::PictureURL);
 }
 
 void KX_ruravav::setMenuItemPictureURL(const QString &address) {
@@ -209,60 +219,47 @@ void KX_ruravav::AsyncReadComplete(const QString &requestName, const QImage &pic
 }
 
 QString KX_ruravav::MenuItemKey() const {
-    const MenuItem *item = currentItem();
-    return item ? item->Key : QString();
+    return itemText(&MenuItem::Key);
 }
 
 void KX_ruravav::setMenuItemKey(const QString &key) {
-    if (MenuItem *item = currentItem())
-        item->Key = key;
-    notify("MenuItemKey");
+    setItemText(&MenuItem::Key, key, "MenuItemKey");
 }
 
 QString KX_ruravav::MenuItemTag() const {
-    const MenuItem *item = currentItem();
-    return item ? item->Tag : QString();
+    return itemText(&MenuItem::Tag);
 }
 
 void KX_ruravav::setMenuItemTag(const QString &tag) {
-    if (MenuItem *item = currentItem())
-        item->Tag = tag;
-    notify("MenuItemTag");
+    setItemText(&MenuItem::Tag, tag, "MenuItemTag");
 }
 
 void KX_ruravav::setWhatsThisHelpID(int id) {
-    m_whatsThisHelpID = id;
-    notify("WhatsThisHelpID");
+    storeStoredOnly(m_whatsThisHelpID, id, "WhatsThisHelpID");
 }
 
 void KX_ruravav::setToolTipText(const QString &text) {
-    m_toolTipText = text;
-    notify("ToolTipText");
+    storeStoredOnly(m_toolTipText, text, "ToolTipText");
 }
 
 void KX_ruravav::setMousePointer(short pointer) {
-    m_mousePointer = pointer;
-    notify("MousePointer");
+    storeStoredOnly(m_mousePointer, pointer, "MousePointer");
 }
 
 void KX_ruravav::setStoredEnabled(bool enabled) {
-    m_enabled = enabled;
-    notify("Enabled");
+    storeStoredOnly(m_enabled, enabled, "Enabled");
 }
 
 void KX_ruravav::setClipControls(bool clip) {
-    m_clipControls = clip;
-    notify("ClipControls");
+    storeStoredOnly(m_clipControls, clip, "ClipControls");
 }
 
 void KX_ruravav::setStoredFont(const QString &font) {
-    m_font = font;
-    notify("Font");
+    storeStoredOnly(m_font, font, "Font");
 }
 
 void KX_ruravav::setFontColor(const QString &colour) {
-    m_fontColor = colour;
-    notify("FontColor");
+    storeStoredOnly(m_fontColor, colour, "FontColor");
 }
 
 // Rows 0-17 hold the button face; icon slots follow from row 68, one per item of all menus.

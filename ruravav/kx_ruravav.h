@@ -145,6 +145,12 @@ protected:
 private:
     VMenu *currentMenu() const { return m_menus.Item(m_menuCur); }
     MenuItem *currentItem() const;
+    QString itemText(QString MenuItem::*field) const;
+    void setItemText(QString MenuItem::*field, const QString &text, const char *property);
+    template <typename T> void storeStoredOnly(T &field, const T &value, const char *property) {
+        field = value;
+        notify(property);
+    }
     void notify(const char *property) { emit PropertyChanged(QString::fromLatin1(property)); }
     void repaintBar();
     void resizeCache();
