@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cstdio>
 
 namespace backup {
 namespace {
@@ -62,12 +63,9 @@ bool snapshot(const QString &databasePath, const QString &target, QString *error
         database::release(db);
     }
     ok = ok && checkIntegrity(temp, error);
-    // rename() does not replace, so the old copy goes only once the new one is complete.
-    if (ok && QFile::exists(target) && !QFile::remove(target)) {
-        *error = QStringLiteral("无法替换旧的备份文件 %1").arg(target);
-        ok = false;
-    }
-    if (ok && !QFile::rename(temp, target)) {
+    // rename(2) replaces the old copy in one step: a crash leaves the old copy or the new one.
+    if (ok && std::rename(QFile::encodeName(temp).constData(),
+                          QFile::encodeName(target).constData()) != 0) {
         *error = QStringLiteral("无法写入备份文件 %1").arg(target);
         ok = false;
     }
