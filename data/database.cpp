@@ -40,8 +40,12 @@ bool createSchema(QSqlDatabase &db, QString *error) {
     if (!exec(db, QStringLiteral("PRAGMA journal_mode=WAL"), error) || !db.transaction()) {
         return false;
     }
-    for (const schema::Table &t : schema::tables()) {
-        if (!exec(db, schema::createStatement(t), error)) {
+    QStringList statements;
+    for (const schema::Table &t : schema::tables())
+        statements << schema::createStatement(t);
+    statements << schema::indexStatements();
+    for (const QString &statement : statements) {
+        if (!exec(db, statement, error)) {
             db.rollback();
             return false;
         }

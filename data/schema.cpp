@@ -403,4 +403,11 @@ QString createStatement(const Table &table) {
     return "CREATE TABLE " + quoted(table.name) + " (" + definitions.join(", ") + ')';
 }
 
+QStringList indexStatements() {
+    // The columns lists filter on: a group's registrations, groups by state and departure.
+    return {"CREATE INDEX ix_tourist_group ON T_tourist_data(strgroupid)",
+            "CREATE INDEX ix_group_state ON T_Group_BaseInfor(intGroupState)",
+            "CREATE INDEX ix_group_begin ON T_Group_BaseInfor(dtBeginTime)"};
+}
+
 } // namespace schema

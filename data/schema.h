@@ -40,5 +40,7 @@ const Column *findColumn(const Table &table, const QString &column);
 
 // CREATE TABLE statement for one table.
 QString createStatement(const Table &table);
+// CREATE INDEX statements, run after the tables are made.
+QStringList indexStatements();
 
 } // namespace schema
