@@ -14,9 +14,11 @@ int main(int argc, char *argv[]) {
     // The program ends only through the exit window or the login rules.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
     QTranslator qtChinese;
-    if (qtChinese.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtChinese.load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtChinese);
 
     QString problem;
