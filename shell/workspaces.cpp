@@ -1,5 +1,7 @@
 #include "workspaces.h"
 
+#include "frontdesk.h"
+#include "groupworkspace.h"
 #include "placeholderwindow.h"
 #include "windowhost.h"
 
@@ -25,9 +27,9 @@ QWidget *maintenancePlaceholder() {
 
 const QVector<WorkspaceEntry> &workspaces() {
     static const QVector<WorkspaceEntry> list = {
-        {"Form4", "前台处理", "qtcl", true, placeholder("Form4", "前台处理")},
+        {"Form4", "前台处理", "qtcl", true, [] { return new FrontDesk; }},
         {"Form3", "线路管理", "xlgl", false, placeholder("Form3", "线路管理")},
-        {"Form5", "团队计调", "tdjt", false, placeholder("Form5", "团队计调")},
+        {"Form5", "团队计调", "tdjt", false, [] { return new GroupWorkspace; }},
         {"Form6", "客户关系管理", "khgx", false, placeholder("Form6", "客户关系管理")},
         {"Form7", "财务管理", "cwgl", false, placeholder("Form7", "财务管理")},
         {"Form9", "系统维护", "xitongweihu", false, maintenancePlaceholder},
