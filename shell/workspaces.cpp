@@ -3,6 +3,7 @@
 #include "frontdesk.h"
 #include "groupworkspace.h"
 #include "placeholderwindow.h"
+#include "routeworkspace.h"
 #include "windowhost.h"
 
 namespace {
@@ -28,7 +29,7 @@ QWidget *maintenancePlaceholder() {
 const QVector<WorkspaceEntry> &workspaces() {
     static const QVector<WorkspaceEntry> list = {
         {"Form4", "前台处理", "qtcl", true, [] { return new FrontDesk; }},
-        {"Form3", "线路管理", "xlgl", false, placeholder("Form3", "线路管理")},
+        {"Form3", "线路管理", "xlgl", false, [] { return new RouteWorkspace; }},
         {"Form5", "团队计调", "tdjt", false, [] { return new GroupWorkspace; }},
         {"Form6", "客户关系管理", "khgx", false, placeholder("Form6", "客户关系管理")},
         {"Form7", "财务管理", "cwgl", false, placeholder("Form7", "财务管理")},
