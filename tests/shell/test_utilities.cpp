@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileSystemModel>
 #include <QGroupBox>
@@ -20,7 +21,9 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QToolBar>
+#include <QTreeView>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -83,10 +86,14 @@ void UtilitiesTest::init() {
 }
 
 void UtilitiesTest::cleanup() {
+    // Deleting one window may delete others it owns: hold them by guarded pointers.
+    QList<QPointer<QWidget>> windows;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != m_main && w->isWindow() && w->objectName().startsWith("Form"))
-            delete w;
+        if (w != m_main && w->objectName().startsWith("Form"))
+            windows << w;
     }
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
     MainWindow::destroyInstance();
     MessageRecorder::uninstall();
     m_db.reset();
@@ -259,7 +266,8 @@ void UtilitiesTest::chooseFile(QWidget *restoreWindow, const QString &path) {
 
 void UtilitiesTest::restoreChecksChoiceThenReplaces() {
     QString error;
-    const QString good = m_db->dir() + "/Travel2026-01-01.mdb";
+    QVERIFY(QDir(m_db->dir()).mkdir("older"));
+    const QString good = m_db->dir() + "/older/Travel2026-01-01.mdb";
     QVERIFY(backup::snapshot(m_db->path(), good, &error));
     const QString foreign = m_db->dir() + "/notes.txt";
     QFile notes(foreign);
@@ -268,7 +276,13 @@ void UtilitiesTest::restoreChecksChoiceThenReplaces() {
     notes.close();
     m_db->query("INSERT INTO T_B_Team_Grade(strName) VALUES ('备份之后')");
 
+    // The lists open where the database is.
     QWidget *w = utilities::openRestore();
+    auto *drive1 = child<QComboBox>(w, "Drive1");
+    QCOMPARE(drive1->currentText(), QStorageInfo(m_db->dir()).rootPath());
+    auto *dir1 = child<QTreeView>(w, "Dir1");
+    auto *directories = qobject_cast<QFileSystemModel *>(dir1->model());
+    QCOMPARE(directories->filePath(dir1->currentIndex()), m_db->dir());
     auto *text1 = child<QLineEdit>(w, "Text1");
     click(w, "Command1");
     QCOMPARE(m_messages->texts(), QStringList{"请选择要恢复的数据！"});
@@ -285,6 +299,7 @@ void UtilitiesTest::restoreChecksChoiceThenReplaces() {
     QVERIFY(w->isVisible());
 
     m_messages->clear();
+    dir1->setCurrentIndex(directories->index(m_db->dir() + "/older"));
     chooseFile(w, good);
     QCOMPARE(text1->text(), QDir::toNativeSeparators(good));
     click(w, "Command1");
