@@ -1,12 +1,12 @@
 #include "groupworkspace.h"
 
+#include "areatree.h"
 #include "bounddatasource.h"
 #include "datagrid.h"
 #include "filteredlist.h"
 #include "groupeditor.h"
 #include "groupsearch.h"
 #include "keyedtree.h"
-#include "lists.h"
 #include "messages.h"
 #include "popupmenuhost.h"
 #include "selectedrecordid.h"
@@ -18,10 +18,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
-namespace {
-const QString kRootKey = QStringLiteral("a");
-} // namespace
 
 GroupWorkspace::GroupWorkspace(QWidget *parent)
     : QWidget(parent), m_source(new BoundDataSource(this)), m_tree(new KeyedTree(this)),
@@ -74,20 +70,7 @@ GroupWorkspace::GroupWorkspace(QWidget *parent)
 
     m_source->setRecordSource(QStringLiteral("select * from T_Group_BaseInfor"));
     m_source->open();
-    loadTree();
-}
-
-void GroupWorkspace::loadTree() {
-    m_tree->setImage(QStringLiteral("1"), QIcon(QStringLiteral(":/icons/folder_closed.png")));
-    m_tree->setImage(QStringLiteral("2"), QIcon(QStringLiteral(":/icons/folder_ticked.png")));
-    m_tree->setImage(QStringLiteral("3"), QIcon(QStringLiteral(":/icons/folder_window.png")));
-    m_tree->addNode({}, kRootKey, QStringLiteral("线路列表"), QStringLiteral("3"),
-                    QStringLiteral("2"));
-    lists::fillTree(m_tree, kRootKey,
-                    QStringLiteral("select LngID,strname from T_B_Line_Type order by lngID"),
-                    QStringLiteral("LngID"), QStringLiteral("b"), QStringLiteral("strname"),
-                    QStringLiteral("1"), QStringLiteral("2"));
-    m_tree->node(kRootKey)->setExpanded(true);
+    fillAreaTree(m_tree, QStringLiteral("线路列表"));
 }
 
 // The root's text names no area, so clicking it lists nothing.

@@ -21,7 +21,6 @@ public:
     void reread();
 
 private:
-    void loadTree();
     void showArea(const QString &text);
     void newGroup();
     void editGroup();
