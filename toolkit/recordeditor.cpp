@@ -22,6 +22,11 @@ RecordEditor::RecordEditor(const QString &windowName, const QString &table, QWid
 }
 
 RecordEditor *RecordEditor::open(RecordEditor *editor) {
+    if (auto *already = WindowHost::findAs<RecordEditor>(editor->objectName())) {
+        delete editor;
+        WindowHost::raise(already);
+        return already;
+    }
     if (!editor->load()) {
         delete editor;
         return nullptr;

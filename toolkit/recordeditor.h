@@ -32,7 +32,9 @@ public:
 
     RecordEditor(const QString &windowName, const QString &table, QWidget *parent = nullptr);
 
-    // Loads 'editor' and shows it separate and centred; deletes it when loading fails.
+    // Loads 'editor' and shows it separate and centred; deletes it when loading fails. An
+    // editor of the same window name that is already open keeps its unsaved typing: it is
+    // brought to the front instead and 'editor' is deleted unloaded.
     static RecordEditor *open(RecordEditor *editor);
     bool load();
 

@@ -51,6 +51,7 @@ private slots:
     void deleteAsksThenRereadsUnderTheFilter_data();
     void deleteAsksThenRereadsUnderTheFilter();
     void editorHandOverAndSaveShowUnderTheFilter();
+    void openEditorKeepsItsTypingOnTheNextCommand();
 
 private:
     // Routes of every kind the filters tell apart, one with an apostrophe in name and area.
@@ -326,6 +327,23 @@ void RouteWorkspaceTest::editorHandOverAndSaveShowUnderTheFilter() {
     QCOMPARE(SelectedRecordId::get(), QString());
     QCOMPARE(editor->findChild<QLineEdit *>("Text1")->text(), QString());
     QVERIFY(editor->isNewMode());
+}
+
+void RouteWorkspaceTest::openEditorKeepsItsTypingOnTheNextCommand() {
+    addSampleRoutes();
+    m_workspace = m_fx->openWorkspace();
+    RouteFixture::clickNode(RouteFixture::tree(m_workspace, "TreeView2"), "b1");
+    RouteEditor *editor = m_fx->choose(m_workspace, "editxianlu");
+    RouteFixture::type(editor, "Text8", "江南");
+    selectRow(1);
+    QCOMPARE(m_fx->choose(m_workspace, "editxianlu"), editor);
+    QCOMPARE(m_fx->choose(m_workspace, "xinjianxianlu"), editor);
+    QCOMPARE(editor->findChild<QLineEdit *>("Text1")->text(), "江南水乡");
+    QCOMPARE(editor->findChild<QLineEdit *>("Text8")->text(), "江南");
+    int editors = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        editors += w->objectName() == "Form11";
+    QCOMPARE(editors, 1);
 }
 
 QTEST_MAIN(RouteWorkspaceTest)
