@@ -25,6 +25,12 @@ UpDown::UpDown(const QString &name, QLineEdit *buddy, QWidget *parent)
     connect(down, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
+void UpDown::step(int by) {
+    bool shown = false;
+    const int number = m_buddy->text().trimmed().toInt(&shown);
+    setValue((shown ? number : m_value) + by);
+}
+
 void UpDown::setValue(int value) {
     m_value = std::clamp(value, kMin, kMax);
     m_buddy->setText(QString::number(m_value));

@@ -12,13 +12,15 @@ public:
     UpDown(const QString &name, QLineEdit *buddy, QWidget *parent = nullptr);
     int value() const { return m_value; }
     void setValue(int value);
-    void stepUp() { setValue(m_value + 1); }
-    void stepDown() { setValue(m_value - 1); }
+    // A step starts from the number the box shows (typed or loaded), else from the last value.
+    void stepUp() { step(1); }
+    void stepDown() { step(-1); }
 
     static constexpr int kMin = 0;
     static constexpr int kMax = 10;
 
 private:
+    void step(int by);
     QLineEdit *m_buddy;
     int m_value = 0;
 };

@@ -297,6 +297,9 @@ void RouteEditorTest::spinnerStepsWithinTenTypedDaysAreKept() {
     QCOMPARE(shown(editor, "Text2"), "10");
     QTest::mouseClick(arrows.last(), Qt::LeftButton);
     QCOMPARE(shown(editor, "Text2"), "9");
+    RouteFixture::type(editor, "Text2", "3"); // a step goes on from what the box shows
+    QTest::mouseClick(arrows.first(), Qt::LeftButton);
+    QCOMPARE(shown(editor, "Text2"), "4");
 
     fillRequired(editor, "长线游");
     RouteFixture::type(editor, "Text2", "25");
