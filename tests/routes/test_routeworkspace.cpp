@@ -303,6 +303,7 @@ void RouteWorkspaceTest::editorHandOverAndSaveShowUnderTheFilter() {
     m_workspace = m_fx->openWorkspace();
     RouteFixture::clickNode(RouteFixture::tree(m_workspace, "TreeView2"), "b1");
     selectRow(1);
+    QCOMPARE(m_workspace->findChild<QPlainTextEdit *>("Text1")->toPlainText(), "黄山备注");
     const QString id = m_workspace->routes()->fieldText("lngid");
 
     RouteEditor *editor = m_fx->choose(m_workspace, "editxianlu");
