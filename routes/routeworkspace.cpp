@@ -1,11 +1,11 @@
 #include "routeworkspace.h"
 
+#include "areatree.h"
 #include "bounddatasource.h"
 #include "datagrid.h"
 #include "fieldbinder.h"
 #include "filteredlist.h"
 #include "keyedtree.h"
-#include "lists.h"
 #include "popupmenuhost.h"
 #include "recordeditor.h"
 #include "routeeditor.h"
@@ -23,12 +23,6 @@
 namespace {
 
 const QString kAllRoutes = QStringLiteral("select * from T_Line_BaseInfor");
-const QString kAreas = QStringLiteral("select LngID,strname from T_B_Line_Type order by lngID");
-
-// Image list ImageList2.
-const QString kFolder = QStringLiteral("folder");
-const QString kFolderTicked = QStringLiteral("folderTicked");
-const QString kFolderWindow = QStringLiteral("folderWindow");
 
 const QVector<GridColumn> kColumns = {
     {QStringLiteral("线路名称"), QStringLiteral("strLineName")},
@@ -110,21 +104,12 @@ RouteWorkspace::RouteWorkspace(QWidget *parent)
 KeyedTree *RouteWorkspace::addTree(const QString &name) {
     auto *tree = new KeyedTree(this);
     tree->setObjectName(name);
-    tree->setImage(kFolder, QIcon(QStringLiteral(":/icons/folder_closed.png")));
-    tree->setImage(kFolderTicked, QIcon(QStringLiteral(":/icons/folder_ticked.png")));
-    tree->setImage(kFolderWindow, QIcon(QStringLiteral(":/icons/folder_window.png")));
     return tree;
 }
 
 void RouteWorkspace::buildTrees() {
-    const QString root = QStringLiteral("a");
-    m_byArea->addNode({}, root, QStringLiteral("线路区域"), kFolderWindow, kFolderTicked);
-    m_byGroupArea->addNode({}, root, QStringLiteral("组团线区域"), kFolderWindow, kFolderTicked);
-    for (KeyedTree *areaTree : {m_byArea, m_byGroupArea}) {
-        lists::fillTree(areaTree, root, kAreas, QStringLiteral("LngID"), QStringLiteral("b"),
-                        QStringLiteral("strname"), kFolder, kFolderTicked);
-        areaTree->node(root)->setExpanded(true);
-    }
+    fillAreaTree(m_byArea, QStringLiteral("线路区域"));
+    fillAreaTree(m_byGroupArea, QStringLiteral("组团线区域"));
 
     m_byType->addNode({}, QStringLiteral("xianlu"), QStringLiteral("本地线路"));
     m_byType->addNode(QStringLiteral("xianlu"), QStringLiteral("changguei"),
