@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "desktopservices.h"
 #include "exitwindow.h"
 #include "loginwindow.h"
 #include "utilities.h"
@@ -176,7 +177,7 @@ void MainWindow::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     static const int widths[] = {1020, 3000, 2000, 2000, 2000, 2000};
     const QStringList texts = {
-        "澄岚软件", "网址：www.chenglan-soft.example", "", "身份：", "当前日期：", "当前时间："};
+        vendor::kDeveloper, "网址：" + vendor::kWebSite, "", "身份：", "当前日期：", "当前时间："};
     for (int i = 0; i < 6; ++i) {
         auto *label = new QLabel(texts.at(i), bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));

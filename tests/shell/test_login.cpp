@@ -6,6 +6,7 @@
 #include "programend.h"
 #include "splashwindow.h"
 #include "tempdatabase.h"
+#include "windows.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,12 +52,7 @@ void LoginTest::init() {
 }
 
 void LoginTest::cleanup() {
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *w : windows) {
-        if (w->objectName() == "Form1")
-            delete w;
-    }
-    MainWindow::destroyInstance();
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
     ProgramEnd::setAction({});
     m_db.reset();

@@ -7,6 +7,7 @@
 #include "tempdatabase.h"
 #include "utilities.h"
 #include "windowhost.h"
+#include "windows.h"
 #include "workspaces.h"
 
 #include <QAction>
@@ -54,11 +55,7 @@ void MainWindowTest::init() {
 }
 
 void MainWindowTest::cleanup() {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != m_main && w->isWindow() && w->objectName().startsWith("Form"))
-            delete w;
-    }
-    MainWindow::destroyInstance();
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
     ProgramEnd::setAction({});
     m_db.reset();

@@ -8,7 +8,9 @@ MessageRecorder *MessageRecorder::install() {
     return raw;
 }
 
-void MessageRecorder::uninstall() { Messages::setService(nullptr); }
+void MessageRecorder::uninstall() {
+    Messages::setService(nullptr);
+}
 
 bool MessageRecorder::show(const MessageRequest &r) {
     shown.append({r.text, r.title.isEmpty() ? Messages::kAppTitle : r.title, r.buttons, r.icon});
