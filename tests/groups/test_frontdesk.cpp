@@ -9,6 +9,8 @@
 #include "selectedrecordid.h"
 #include "windowhost.h"
 
+#include "leftoverwindows.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -57,11 +59,7 @@ void FrontDeskTest::init() {
 }
 
 void FrontDeskTest::cleanup() {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->parent())
-            w->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
     m_db.reset();
 }

@@ -11,6 +11,8 @@
 #include "selectedrecordid.h"
 #include "windowhost.h"
 
+#include "leftoverwindows.h"
+
 #include <QAction>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -56,11 +58,7 @@ void GroupWorkspaceTest::init() {
 }
 
 void GroupWorkspaceTest::cleanup() {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->parent())
-            w->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
     m_db.reset();
 }

@@ -6,6 +6,8 @@
 #include "routeworkspace.h"
 #include "windowhost.h"
 
+#include "leftoverwindows.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -19,9 +21,7 @@ RouteFixture::RouteFixture()
     : m_db(std::make_unique<TempDatabase>()), m_messages(MessageRecorder::install()) {}
 
 RouteFixture::~RouteFixture() {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
 }
 

@@ -1,12 +1,12 @@
 // The login rules: lookups, messages, the attempt counter and the third-wrong-password end.
 #include "currentuser.h"
+#include "leftoverwindows.h"
 #include "loginwindow.h"
 #include "mainwindow.h"
 #include "messagerecorder.h"
 #include "programend.h"
 #include "splashwindow.h"
 #include "tempdatabase.h"
-#include "windows.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // Workspace switching, the toolbar, the status bar and leaving through the exit window.
 #include "backup.h"
 #include "database.h"
+#include "leftoverwindows.h"
 #include "mainwindow.h"
 #include "messagerecorder.h"
 #include "programend.h"
 #include "tempdatabase.h"
 #include "utilities.h"
 #include "windowhost.h"
-#include "windows.h"
 #include "workspaces.h"
 
 #include <QAction>

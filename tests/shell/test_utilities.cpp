@@ -5,6 +5,7 @@
 #include "currentuser.h"
 #include "database.h"
 #include "desktopservices.h"
+#include "leftoverwindows.h"
 #include "mainwindow.h"
 #include "messagerecorder.h"
 #include "tempdatabase.h"
@@ -86,15 +87,7 @@ void UtilitiesTest::init() {
 }
 
 void UtilitiesTest::cleanup() {
-    // Deleting one window may delete others it owns: hold them by guarded pointers.
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != m_main && w->objectName().startsWith("Form"))
-            windows << w;
-    }
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
-    MainWindow::destroyInstance();
+    deleteTopLevelWindows();
     MessageRecorder::uninstall();
     m_db.reset();
 }

@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "leftoverwindows.h"
 
 #include <QApplication>
 #include <QPointer>
