@@ -89,10 +89,8 @@ void GroupWorkspace::newGroup() {
 }
 
 void GroupWorkspace::editGroup() {
-    if (!m_list->hasShownRecord())
-        return;
-    SelectedRecordId::set(m_source->fieldText(QStringLiteral("lngid")));
-    RecordEditor::open(new GroupEditor);
+    if (m_list->selectShownRecord())
+        RecordEditor::open(new GroupEditor);
 }
 
 // The row leaves the list at once; the list is not read again.

@@ -145,10 +145,8 @@ void RouteWorkspace::newRoute() {
 }
 
 void RouteWorkspace::editRoute() {
-    if (!m_list->hasShownRecord())
-        return;
-    SelectedRecordId::set(m_routes->fieldText(QStringLiteral("lngid")));
-    RecordEditor::open(new RouteEditor);
+    if (m_list->selectShownRecord())
+        RecordEditor::open(new RouteEditor);
 }
 
 void RouteWorkspace::deleteRoute() {

@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "popupmenuhost.h"
+#include "selectedrecordid.h"
 
 #include <QAction>
 
@@ -25,6 +26,13 @@ bool FilteredList::reread() {
 
 bool FilteredList::hasShownRecord() const {
     return m_bound && !m_source->eof();
+}
+
+bool FilteredList::selectShownRecord() const {
+    if (!hasShownRecord())
+        return false;
+    SelectedRecordId::set(m_source->fieldText(QStringLiteral("lngid")));
+    return true;
 }
 
 void FilteredList::attachPopup(PopupMenuHost *host, const QStringList &recordItems) {

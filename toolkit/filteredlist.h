@@ -23,6 +23,9 @@ public:
     bool reread();
     // The grid is bound and shows a current row.
     bool hasShownRecord() const;
+    // Hands the shown row's lngid to an editor through SelectedRecordId; false when no row
+    // is shown.
+    bool selectShownRecord() const;
 
     // Right button over the grid pops up the host's menu; 'recordItems' are enabled only
     // while hasShownRecord().
