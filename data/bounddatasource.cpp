@@ -42,8 +42,10 @@ BoundDataSource::BoundDataSource(QObject *parent) : QAbstractTableModel(parent) 
 
 BoundDataSource::~BoundDataSource() {
     closeCursor();
-    if (m_db.isValid())
-        database::release(m_db);
+    for (QSqlDatabase *db : {&m_reader, &m_writer}) {
+        if (db->isValid())
+            database::release(*db);
+    }
 }
 
 void BoundDataSource::setRecordSource(const QString &source, const QVariantList &bindValues) {
@@ -58,10 +60,10 @@ bool BoundDataSource::fail(const QString &message) {
 }
 
 bool BoundDataSource::open() {
-    if (!m_db.isValid())
-        m_db = database::connect();
-    if (!m_db.isOpen())
-        return fail(QStringLiteral("无法打开数据库：%1").arg(m_db.lastError().text()));
+    if (!m_reader.isValid())
+        m_reader = database::connect();
+    if (!m_reader.isOpen())
+        return fail(QStringLiteral("无法打开数据库：%1").arg(m_reader.lastError().text()));
     return runSource();
 }
 
@@ -107,13 +109,13 @@ bool BoundDataSource::runSource() {
         count = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_source);
     }
 
-    QSqlQuery counter(m_db);
+    QSqlQuery counter(m_reader);
     counter.setForwardOnly(true);
     bool ok = prepareAndRun(counter, count, m_bind) && counter.next();
     const int total = ok ? counter.value(0).toInt() : 0;
     counter.finish();
 
-    m_cursor = std::make_unique<QSqlQuery>(m_db);
+    m_cursor = std::make_unique<QSqlQuery>(m_reader);
     m_cursor->setForwardOnly(true);
     ok = ok && prepareAndRun(*m_cursor, select, m_bind);
     if (!ok) {
@@ -140,6 +142,13 @@ bool BoundDataSource::runSource() {
     endResetModel();
     setCurrent(recordCount() > 0 ? 0 : -1);
     return true;
+}
+
+bool BoundDataSource::connectWriter() {
+    if (!m_writer.isValid())
+        m_writer = database::connect();
+    return m_writer.isOpen() ||
+           fail(QStringLiteral("无法打开数据库：%1").arg(m_writer.lastError().text()));
 }
 
 bool BoundDataSource::fetchBlock() {
@@ -313,8 +322,10 @@ bool BoundDataSource::writeEdits() {
         columns << quoted(c.name);
         stored << v;
     }
+    if (!connectWriter())
+        return false;
 
-    QSqlQuery q(m_db);
+    QSqlQuery q(m_writer);
     bool ok = true;
     if (row->rowid == 0) {
         QString sql;
@@ -354,7 +365,7 @@ bool BoundDataSource::writeEdits() {
 }
 
 bool BoundDataSource::reloadRow(Row &row) {
-    QSqlQuery q(m_db);
+    QSqlQuery q(m_writer);
     if (!prepareAndRun(q,
                        QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(quoted(m_table->name)),
                        {row.rowid}) ||
@@ -376,7 +387,9 @@ bool BoundDataSource::deleteCurrent() {
     if (!m_table)
         return fail(QStringLiteral("此列表的记录不能在这里删除。"));
     if (row->rowid != 0) {
-        QSqlQuery q(m_db);
+        if (!connectWriter())
+            return false;
+        QSqlQuery q(m_writer);
         if (!prepareAndRun(
                 q, QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table->name)),
                 {row->rowid}))

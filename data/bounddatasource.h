@@ -103,7 +103,12 @@ private:
     bool fail(const QString &message);
     void setCurrent(int row);
 
-    QSqlDatabase m_db;
+    bool connectWriter();
+
+    // The open cursor keeps its connection inside a read transaction, so writes go through a
+    // second connection: written at once, never waiting for the list to be read to its end.
+    QSqlDatabase m_reader;
+    QSqlDatabase m_writer;
     QString m_source;
     QVariantList m_bind;
     CommandKind m_commandKind = CommandKind::Unspecified;

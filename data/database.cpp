@@ -18,9 +18,11 @@ QString &dirValue() {
     return dir;
 }
 
-QSqlDatabase openFile(const QString &path) {
+const QString kPooledPrefix = QStringLiteral("travel-");
+
+QSqlDatabase openFile(const QString &path, const QString &prefix = QStringLiteral("new-")) {
     static QAtomicInt counter;
-    const QString name = QStringLiteral("travel-%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString name = prefix + QString::number(counter.fetchAndAddRelaxed(1));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -146,12 +148,35 @@ OpenResult prepare(QString *message) {
     return OpenResult::Opened;
 }
 
+// Connections that windows have let go stay open for the next window: opening one reads the
+// whole schema again, which would cost every list and editor a millisecond or more.
+QStringList &idleConnections() {
+    static QStringList idle;
+    return idle;
+}
+constexpr int kIdleLimit = 8;
+
 QSqlDatabase connect() {
-    return openFile(filePath());
+    QStringList &idle = idleConnections();
+    while (!idle.isEmpty()) {
+        QSqlDatabase db = QSqlDatabase::database(idle.takeLast(), false);
+        if (db.isOpen() && db.databaseName() == filePath())
+            return db;
+        release(db);
+    }
+    return openFile(filePath(), kPooledPrefix);
 }
 
 void release(QSqlDatabase &db) {
     const QString name = db.connectionName();
+    QStringList &idle = idleConnections();
+    if (db.isOpen() && db.databaseName() == filePath() && name.startsWith(kPooledPrefix) &&
+        idle.size() < kIdleLimit && !idle.contains(name)) {
+        db.rollback(); // nothing is left pending for the next user
+        idle << name;
+        db = QSqlDatabase();
+        return;
+    }
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);

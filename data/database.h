@@ -22,8 +22,8 @@ enum class OpenResult {
 // 'message' receives a user-facing explanation when the result is NotSqlite or Failed.
 OpenResult prepare(QString *message = nullptr);
 
-// A new connection of its own to the database file, opened. Names are unique per call.
-// Close with release().
+// A connection of its own to the database file, opened: one let go earlier by another window
+// when there is one, else a new one. Hand it back with release() once no query uses it.
 QSqlDatabase connect();
 void release(QSqlDatabase &db);
 

@@ -72,8 +72,10 @@ void SharedConnection::open() {
     for (SharedRecordSet &s : next->recordSets)
         s.m_db = next->db;
     if (shared()) {
-        for (SharedRecordSet &s : shared()->recordSets)
+        for (SharedRecordSet &s : shared()->recordSets) {
             s.close();
+            s.m_db = QSqlDatabase();
+        }
         database::release(shared()->db);
     }
     shared() = std::move(next);

@@ -5,6 +5,8 @@
 DataCombo::DataCombo(QWidget *parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // A completer searches the whole row source, which would read every row of a large one.
+    setCompleter(nullptr);
 }
 
 void DataCombo::setRowSource(BoundDataSource *source, const QString &listField) {

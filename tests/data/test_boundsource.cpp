@@ -31,6 +31,7 @@ private slots:
     void fieldNamesIgnoreCase();
     void largeTableOpensWithoutReadingAllRows();
     void readOnlySourceRefusesEdits();
+    void partlyReadListLetsOthersWrite();
 };
 
 void BoundSourceTest::opensOnFirstRowWithExactCount() {
@@ -263,6 +264,32 @@ void BoundSourceTest::readOnlySourceRefusesEdits() {
     src.setFieldValue("n", 5);
     QVERIFY(!src.update());
     QCOMPARE(db.errors().size(), 1);
+}
+
+void BoundSourceTest::partlyReadListLetsOthersWrite() {
+    TempDatabase db;
+    QStringList names;
+    for (int i = 0; i < 3 * BoundDataSource::kBlockSize; ++i)
+        names << QString::number(i);
+    addRoutes(db, names);
+    BoundDataSource list; // a long list, read only as far as its first block
+    list.setRecordSource("T_Line_BaseInfor");
+    QVERIFY(list.open());
+    QVERIFY(list.canFetchMore());
+    list.setFieldValue("strLineName", "列表里改的");
+    QVERIFY(list.moveNext());
+
+    // Another window's source writes while the list's cursor is still open, and back again.
+    BoundDataSource editor;
+    editor.setRecordSource("select * from T_Line_BaseInfor where lngid=?", {2});
+    QVERIFY(editor.open());
+    editor.setFieldValue("strLineName", "编辑器改的");
+    QVERIFY(editor.update());
+    list.setFieldValue("strLineName", "又改了");
+    QVERIFY(list.update());
+    QVERIFY(db.errors().isEmpty());
+    QCOMPARE(db.query("SELECT strLineName FROM T_Line_BaseInfor WHERE lngid<=2 ORDER BY lngid"),
+             (QStringList{"列表里改的", "又改了"}));
 }
 
 QTEST_GUILESS_MAIN(BoundSourceTest)
