@@ -1,35 +1,30 @@
 #include "backup.h"
 
-#include "database.h"
+#include "sqlitefile.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace backup {
 namespace {
 
-bool checkIntegrity(const QString &path, QString *error) {
-    QSqlDatabase db =
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-check"));
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    bool ok = db.open();
-    if (ok) {
-        QSqlQuery q(db);
-        ok = q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() &&
-             q.value(0).toString() == QLatin1String("ok");
-        if (!ok)
-            *error = QStringLiteral("备份文件校验失败：%1").arg(q.lastError().text());
-    } else {
-        *error = db.lastError().text();
+// The copy becomes a file complete on its own (no write-ahead log beside it), then must open
+// and show this program's schema version.
+bool finishCopy(const QString &path, QString *error) {
+    sqlitefile::Handle copy(path, SQLITE_OPEN_READWRITE);
+    bool ok = false;
+    sqlitefile::column(copy.db, "PRAGMA journal_mode=DELETE", &ok);
+    const int version =
+        ok ? sqlitefile::column(copy.db, "PRAGMA user_version", &ok).value(0).toInt() : 0;
+    if (!ok || version < 1) {
+        *error = QStringLiteral("备份文件无法打开：%1").arg(copy.error());
+        return false;
     }
-    database::release(db);
-    return ok;
+    return true;
 }
 
 } // namespace
@@ -44,25 +39,12 @@ QString datedName(const QString &databasePath, const QString &prefix) {
 bool snapshot(const QString &databasePath, const QString &target, QString *error) {
     const QString temp = target + QStringLiteral(".part");
     QFile::remove(temp);
-    bool ok = false;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-source"));
-        db.setDatabaseName(databasePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (QFileInfo::exists(databasePath) && db.open()) {
-            QSqlQuery q(db);
-            ok = q.prepare(QStringLiteral("VACUUM INTO ?"));
-            q.addBindValue(temp);
-            ok = ok && q.exec();
-            if (!ok)
-                *error = q.lastError().text();
-        } else {
-            *error = QStringLiteral("无法打开数据库 %1").arg(databasePath);
-        }
-        database::release(db);
-    }
-    ok = ok && checkIntegrity(temp, error);
+    bool ok = QFileInfo::exists(databasePath);
+    if (!ok)
+        *error = QStringLiteral("无法打开数据库 %1").arg(databasePath);
+    ok = ok && sqlitefile::copy(databasePath, temp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                5000, error);
+    ok = ok && finishCopy(temp, error);
     // rename(2) replaces the old copy in one step: a crash leaves the old copy or the new one.
     if (ok && std::rename(QFile::encodeName(temp).constData(),
                           QFile::encodeName(target).constData()) != 0) {

@@ -3,6 +3,7 @@
 #include "backup.h"
 #include "database.h"
 #include "schema.h"
+#include "sqlitefile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,31 +15,6 @@
 namespace restore {
 namespace {
 
-// Closes the handle however the function using it ends.
-struct Connection {
-    sqlite3 *db = nullptr;
-    Connection(const QString &path, int flags) {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
-    }
-    ~Connection() { sqlite3_close(db); }
-    Connection(const Connection &) = delete;
-    Connection &operator=(const Connection &) = delete;
-    QString error() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
-};
-
-// Every row of a one-column query, or nothing when the query fails.
-QStringList column(sqlite3 *db, const char *sql, bool *ok) {
-    QStringList rows;
-    sqlite3_stmt *stmt = nullptr;
-    *ok = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK;
-    int rc = SQLITE_DONE;
-    while (*ok && (rc = sqlite3_step(stmt)) == SQLITE_ROW)
-        rows << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-    *ok = *ok && rc == SQLITE_DONE;
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
 bool hasEveryTable(const QStringList &names) {
     QSet<QString> present;
     for (const QString &n : names)
@@ -48,25 +24,6 @@ bool hasEveryTable(const QStringList &names) {
             return false;
     }
     return true;
-}
-
-bool copyInto(const QString &candidate, const QString &databasePath, int busyTimeoutMs,
-              QString *error) {
-    Connection source(candidate, SQLITE_OPEN_READONLY);
-    // No CREATE flag: a missing database is an error, never an empty new file.
-    Connection live(databasePath, SQLITE_OPEN_READWRITE);
-    sqlite3_busy_timeout(live.db, busyTimeoutMs);
-    sqlite3_backup *copy = sqlite3_backup_init(live.db, "main", source.db, "main");
-    if (!copy) {
-        *error = live.error();
-        return false;
-    }
-    // All pages in one step: one write transaction that commits whole or not at all.
-    const int rc = sqlite3_backup_step(copy, -1);
-    sqlite3_backup_finish(copy);
-    if (rc != SQLITE_DONE)
-        *error = QString::fromUtf8(sqlite3_errstr(rc));
-    return rc == SQLITE_DONE;
 }
 
 } // namespace
@@ -84,14 +41,14 @@ QString refusal(const QString &candidate, const QString &databasePath) {
     if (!database::isSqliteFile(candidate))
         return notOurs;
 
-    Connection db(candidate, SQLITE_OPEN_READONLY);
+    sqlitefile::Handle db(candidate, SQLITE_OPEN_READONLY);
     bool ok = false;
-    const QStringList check = column(db.db, "PRAGMA quick_check", &ok);
+    const QStringList check = sqlitefile::column(db.db, "PRAGMA quick_check", &ok);
     if (!ok || check != QStringList{QStringLiteral("ok")})
         return QStringLiteral("所选文件“%1”已损坏，不能用来恢复。当前数据没有改动。").arg(shown);
-    const int version = column(db.db, "PRAGMA user_version", &ok).value(0).toInt();
+    const int version = sqlitefile::column(db.db, "PRAGMA user_version", &ok).value(0).toInt();
     const QStringList tables =
-        column(db.db, "SELECT name FROM sqlite_master WHERE type='table'", &ok);
+        sqlitefile::column(db.db, "SELECT name FROM sqlite_master WHERE type='table'", &ok);
     if (!ok || version < 1 || !hasEveryTable(tables))
         return notOurs;
     if (version > schema::kVersion)
@@ -126,7 +83,8 @@ Result run(const QString &candidate, const QString &databasePath, int busyTimeou
                 .arg(error);
         return result;
     }
-    if (!copyInto(candidate, databasePath, busyTimeoutMs, &error)) {
+    // No CREATE flag: a missing database is an error, never an empty new file.
+    if (!sqlitefile::copy(candidate, databasePath, SQLITE_OPEN_READWRITE, busyTimeoutMs, &error)) {
         // The database is unchanged, so its copy would only be clutter.
         QFile::remove(safetyCopy);
         result.outcome = Outcome::CopyFailed;
