@@ -73,6 +73,11 @@ int runCommand(const QCommandLineParser &p) {
 
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Only the table goes to the terminal: the offscreen platform's notices would bury it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type >= QtCriticalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     QApplication app(argc, argv);
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("travelmgr benchmark: generate DIR | run DIR"));

@@ -42,10 +42,8 @@ BoundDataSource::BoundDataSource(QObject *parent) : QAbstractTableModel(parent) 
 
 BoundDataSource::~BoundDataSource() {
     closeCursor();
-    for (QSqlDatabase *db : {&m_reader, &m_writer}) {
-        if (db->isValid())
-            database::release(*db);
-    }
+    if (m_reader.isValid())
+        database::release(m_reader);
 }
 
 void BoundDataSource::setRecordSource(const QString &source, const QVariantList &bindValues) {
@@ -145,10 +143,8 @@ bool BoundDataSource::runSource() {
 }
 
 bool BoundDataSource::connectWriter() {
-    if (!m_writer.isValid())
-        m_writer = database::connect();
-    return m_writer.isOpen() ||
-           fail(QStringLiteral("无法打开数据库：%1").arg(m_writer.lastError().text()));
+    const QSqlDatabase db = database::writer();
+    return db.isOpen() || fail(QStringLiteral("无法打开数据库：%1").arg(db.lastError().text()));
 }
 
 bool BoundDataSource::fetchBlock() {
@@ -308,6 +304,7 @@ bool BoundDataSource::writeEdits() {
 
     QStringList columns;
     QVariantList stored;
+    QVector<int> fields;
     for (auto it = m_edits.cbegin(); it != m_edits.cend(); ++it) {
         const int col = m_fieldColumn.value(it.key(), -1);
         if (col < 0)
@@ -321,62 +318,45 @@ bool BoundDataSource::writeEdits() {
             return fail(values::refusedMessage(c.label, it.value().toString(), reason));
         columns << quoted(c.name);
         stored << v;
+        fields << it.key();
     }
     if (!connectWriter())
         return false;
 
-    QSqlQuery q(m_writer);
-    bool ok = true;
-    if (row->rowid == 0) {
-        QString sql;
-        if (columns.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table->name));
-        } else {
-            QStringList marks;
-            for (int i = 0; i < columns.size(); ++i)
-                marks << QStringLiteral("?");
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoted(m_table->name), columns.join(QLatin1Char(',')),
-                           marks.join(QLatin1Char(',')));
-        }
-        ok = prepareAndRun(q, sql, stored);
-        if (ok) {
+    QString sql;
+    if (row->rowid == 0 && columns.isEmpty()) {
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table->name));
+    } else if (row->rowid == 0) {
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
+                  .arg(quoted(m_table->name), columns.join(QLatin1Char(',')),
+                       QStringLiteral(",?").repeated(columns.size() - 1));
+    } else if (!columns.isEmpty()) {
+        sql = QStringLiteral("UPDATE %1 SET %2=? WHERE rowid=?")
+                  .arg(quoted(m_table->name), columns.join(QStringLiteral("=?,")));
+        stored << row->rowid;
+    }
+    if (!sql.isEmpty()) {
+        QSqlQuery &q = database::writeStatement(sql);
+        for (int i = 0; i < stored.size(); ++i)
+            q.bindValue(i, stored.at(i));
+        if (!q.exec())
+            return fail(QStringLiteral("保存失败：%1").arg(q.lastError().text()));
+        if (row->rowid != 0 && q.numRowsAffected() == 0)
+            return fail(QStringLiteral("这条记录已被删除，修改没有保存。"));
+        if (row->rowid == 0) {
             row->rowid = q.lastInsertId().toLongLong();
             m_insertedIds.insert(row->rowid);
         }
-    } else if (!columns.isEmpty()) {
-        QStringList sets;
-        for (const QString &c : columns)
-            sets << c + QStringLiteral("=?");
-        stored << row->rowid;
-        ok = prepareAndRun(q,
-                           QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
-                               .arg(quoted(m_table->name), sets.join(QLatin1Char(','))),
-                           stored);
-        if (ok && q.numRowsAffected() == 0)
-            return fail(QStringLiteral("这条记录已被删除，修改没有保存。"));
     }
-    if (!ok)
-        return fail(QStringLiteral("保存失败：%1").arg(q.lastError().text()));
+    // The row now holds what was written; the key column of a new row is its rowid.
+    for (int i = 0; i < fields.size(); ++i)
+        row->values[fields.at(i)] = stored.at(i);
+    for (int field = 0; field < m_fields.size(); ++field) {
+        if (fieldKind(field) == schema::Kind::AutoNumber)
+            row->values[field] = row->rowid;
+    }
     m_edits.clear();
-    reloadRow(*row);
     emit dataChanged(index(m_current, 0), index(m_current, columnCount() - 1));
-    return true;
-}
-
-bool BoundDataSource::reloadRow(Row &row) {
-    QSqlQuery q(m_writer);
-    if (!prepareAndRun(q,
-                       QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(quoted(m_table->name)),
-                       {row.rowid}) ||
-        !q.next())
-        return false;
-    const QSqlRecord rec = q.record();
-    for (int i = 0; i < m_fields.size(); ++i) {
-        const int at = rec.indexOf(m_fields.at(i));
-        if (at >= 0)
-            row.values[i] = q.value(at);
-    }
     return true;
 }
 
@@ -389,10 +369,10 @@ bool BoundDataSource::deleteCurrent() {
     if (row->rowid != 0) {
         if (!connectWriter())
             return false;
-        QSqlQuery q(m_writer);
-        if (!prepareAndRun(
-                q, QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table->name)),
-                {row->rowid}))
+        QSqlQuery &q = database::writeStatement(
+            QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table->name)));
+        q.bindValue(0, row->rowid);
+        if (!q.exec())
             return fail(QStringLiteral("删除失败：%1").arg(q.lastError().text()));
     }
     const int at = m_current;

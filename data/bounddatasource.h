@@ -99,16 +99,15 @@ private:
     Row *rowAt(int row);
     const Row *rowAt(int row) const;
     bool writeEdits();
-    bool reloadRow(Row &row);
     bool fail(const QString &message);
     void setCurrent(int row);
 
     bool connectWriter();
 
-    // The open cursor keeps its connection inside a read transaction, so writes go through a
-    // second connection: written at once, never waiting for the list to be read to its end.
+    // The open cursor keeps its connection inside a read transaction, so writes go through
+    // the process's writer connection: written at once, never waiting for the list to be read
+    // to its end.
     QSqlDatabase m_reader;
-    QSqlDatabase m_writer;
     QString m_source;
     QVariantList m_bind;
     CommandKind m_commandKind = CommandKind::Unspecified;

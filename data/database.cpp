@@ -4,9 +4,11 @@
 #include "seed.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -150,11 +152,53 @@ OpenResult prepare(QString *message) {
 
 // Connections that windows have let go stay open for the next window: opening one reads the
 // whole schema again, which would cost every list and editor a millisecond or more.
+namespace {
 QStringList &idleConnections() {
     static QStringList idle;
     return idle;
 }
 constexpr int kIdleLimit = 8;
+
+QHash<QString, QSqlQuery> &writeStatements() {
+    static QHash<QString, QSqlQuery> prepared;
+    return prepared;
+}
+
+const QString kWriter = QStringLiteral("writer");
+
+// Prepared statements must go before the SQL driver does, when the application ends.
+void closeWriter() {
+    writeStatements().clear();
+    QSqlDatabase::removeDatabase(kWriter);
+}
+} // namespace
+
+QSqlDatabase writer() {
+    QSqlDatabase db = QSqlDatabase::database(kWriter, false);
+    if (db.isOpen() && db.databaseName() == filePath())
+        return db;
+    static const bool cleanupRegistered = (qAddPostRoutine(closeWriter), true);
+    Q_UNUSED(cleanupRegistered)
+    writeStatements().clear();
+    db = QSqlDatabase(); // the file moved: open on the current one
+    QSqlDatabase::removeDatabase(kWriter);
+    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kWriter);
+    db.setDatabaseName(filePath());
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.open();
+    return db;
+}
+
+QSqlQuery &writeStatement(const QString &sql) {
+    const QSqlDatabase db = writer(); // first: a reopened writer drops the old statements
+    QHash<QString, QSqlQuery> &prepared = writeStatements();
+    auto it = prepared.find(sql);
+    if (it == prepared.end()) {
+        it = prepared.insert(sql, QSqlQuery(db));
+        it->prepare(sql);
+    }
+    return *it;
+}
 
 QSqlDatabase connect() {
     QStringList &idle = idleConnections();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 // Where TravelDB.mdb lives and how every connection to it is opened.
@@ -26,6 +27,11 @@ OpenResult prepare(QString *message = nullptr);
 // when there is one, else a new one. Hand it back with release() once no query uses it.
 QSqlDatabase connect();
 void release(QSqlDatabase &db);
+
+// The connection every data source writes through. Writes are single statements that commit
+// at once, so one connection serves them all, with each statement prepared only once.
+QSqlDatabase writer();
+QSqlQuery &writeStatement(const QString &sql);
 
 // True when the file starts with the SQLite header.
 bool isSqliteFile(const QString &path);

@@ -40,7 +40,10 @@ bool RecordEditor::load() {
     OpenSharedConnection();
     m_recordId = SelectedRecordId::get();
     if (isNewMode()) {
-        m_source->setRecordSource(m_table);
+        // A new record needs none of the stored ones: the rows start empty, so opening and
+        // "添加" read nothing of a large table.
+        m_source->setCommandKind(BoundDataSource::CommandKind::Text);
+        m_source->setRecordSource(QStringLiteral("select * from %1 where 0").arg(m_table));
         if (!m_source->open() || !m_source->addNew())
             return false;
     } else {
@@ -56,6 +59,7 @@ bool RecordEditor::load() {
         SharedRecordSet &record = SharedConnection::slot(0);
         if (record.open(byId, {m_recordId}) && !record.eof())
             showStored(record);
+        record.close(); // holds no read of the file open behind the window
     }
     fillLists();
     m_untouchedBlank = isNewMode(); // the list presets are no change of the user's

@@ -13,8 +13,8 @@ class SharedRecordSet;
 // It owns the data source Adodc1, a FieldBinder on it and a BoundForm for its fields.
 //
 // load() runs the load step: addFixedEntries(), OpenSharedConnection, then
-//  - new mode (SelectedRecordId empty): Adodc1 covers the whole table and stands on a fresh
-//    blank record, so list presets never fall on a stored record;
+//  - new mode (SelectedRecordId empty): Adodc1 holds none of the table's stored rows and stands
+//    on a fresh blank record, so list presets never fall on a stored record;
 //  - edit mode: Adodc1 stands on the record with that lngid and showStored() gets the record
 //    read through shared slot 0; a lngid that no longer exists shows kRecordGone and load()
 //    fails with nothing written;
