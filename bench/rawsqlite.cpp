@@ -28,9 +28,14 @@ long long RawSqlite::run(const QString &sql, const QVariantList &bind) {
             sqlite3_bind_text(stmt, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
         }
     }
+    // Every value of every row is read, as a list showing the rows must.
     long long rows = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c)
+            sqlite3_column_text(stmt, c);
         ++rows;
+    }
     sqlite3_finalize(stmt);
     return rows;
 }

@@ -13,7 +13,7 @@ public:
     RawSqlite(const RawSqlite &) = delete;
     RawSqlite &operator=(const RawSqlite &) = delete;
 
-    // Runs a statement with bound values, stepping through every row; returns rows read.
+    // Runs a statement with bound values, reading every row; returns the rows read.
     long long run(const QString &sql, const QVariantList &bind = {});
     // First column of the first row as an integer.
     long long scalar(const QString &sql, const QVariantList &bind = {});

@@ -28,12 +28,10 @@ QString tableOfSelect(const QString &sql) {
     return from.match(sql).captured(1);
 }
 
-bool prepareAndRun(QSqlQuery &q, const QString &sql, const QVariantList &bind) {
-    if (!q.prepare(sql))
-        return false;
-    for (const QVariant &v : bind)
-        q.addBindValue(v);
-    return q.exec();
+bool run(QSqlQuery &prepared, const QVariantList &bind) {
+    for (int i = 0; i < bind.size(); ++i)
+        prepared.bindValue(i, bind.at(i));
+    return prepared.exec();
 }
 
 } // namespace
@@ -42,6 +40,7 @@ BoundDataSource::BoundDataSource(QObject *parent) : QAbstractTableModel(parent) 
 
 BoundDataSource::~BoundDataSource() {
     closeCursor();
+    m_reads.clear();
     if (m_reader.isValid())
         database::release(m_reader);
 }
@@ -69,8 +68,21 @@ bool BoundDataSource::refresh() {
     return open();
 }
 
+// Finishing the cursor ends its read of the file; the statement stays prepared for a refresh.
 void BoundDataSource::closeCursor() {
-    m_cursor.reset();
+    if (m_cursor)
+        m_cursor->finish();
+    m_cursor = nullptr;
+}
+
+QSqlQuery &BoundDataSource::readStatement(const QString &sql) {
+    auto it = m_reads.find(sql);
+    if (it == m_reads.end()) {
+        it = m_reads.emplace(sql, QSqlQuery(m_reader)).first;
+        it->second.setForwardOnly(true);
+        it->second.prepare(sql);
+    }
+    return it->second;
 }
 
 bool BoundDataSource::runSource() {
@@ -107,15 +119,13 @@ bool BoundDataSource::runSource() {
         count = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_source);
     }
 
-    QSqlQuery counter(m_reader);
-    counter.setForwardOnly(true);
-    bool ok = prepareAndRun(counter, count, m_bind) && counter.next();
+    QSqlQuery &counter = readStatement(count);
+    bool ok = run(counter, m_bind) && counter.next();
     const int total = ok ? counter.value(0).toInt() : 0;
     counter.finish();
 
-    m_cursor = std::make_unique<QSqlQuery>(m_reader);
-    m_cursor->setForwardOnly(true);
-    ok = ok && prepareAndRun(*m_cursor, select, m_bind);
+    m_cursor = &readStatement(select);
+    ok = ok && run(*m_cursor, m_bind);
     if (!ok) {
         const QString error = m_cursor->lastError().text();
         closeCursor();
@@ -125,10 +135,10 @@ bool BoundDataSource::runSource() {
     }
 
     const QSqlRecord rec = m_cursor->record();
-    const bool hasRowid = rec.count() > 0 && rec.fieldName(0) == kRowid;
-    if (!hasRowid)
+    m_hasRowid = rec.count() > 0 && rec.fieldName(0) == kRowid;
+    if (!m_hasRowid)
         m_table = nullptr; // not a plain select from one table: read only
-    for (int i = hasRowid ? 1 : 0; i < rec.count(); ++i) {
+    for (int i = m_hasRowid ? 1 : 0; i < rec.count(); ++i) {
         m_fields << rec.fieldName(i);
         const schema::Column *c =
             m_table ? schema::findColumn(*m_table, rec.fieldName(i)) : nullptr;
@@ -150,23 +160,25 @@ bool BoundDataSource::connectWriter() {
 bool BoundDataSource::fetchBlock() {
     if (!m_cursor || m_unfetched <= 0)
         return false;
-    const bool hasRowid = m_cursor->record().count() > m_fields.size();
-    const int offset = hasRowid ? 1 : 0;
+    const int offset = m_hasRowid ? 1 : 0;
     QVector<Row> block;
-    while (block.size() < kBlockSize) {
+    block.reserve(std::min(kBlockSize, m_unfetched));
+    // The count taken at opening is what the list holds: rows others add later wait for a
+    // refresh.
+    while (block.size() < kBlockSize && m_unfetched > 0) {
         if (!m_cursor->next()) {
             m_unfetched = 0;
-            closeCursor();
             break;
         }
         Row row;
-        row.rowid = hasRowid ? m_cursor->value(0).toLongLong() : 0;
+        row.rowid = m_hasRowid ? m_cursor->value(0).toLongLong() : 0;
         if (row.rowid && m_insertedIds.contains(row.rowid))
             continue; // written from this source's own added rows, already listed
+        row.values.reserve(m_fields.size());
         for (int i = 0; i < m_fields.size(); ++i)
             row.values << m_cursor->value(i + offset);
-        block << row;
-        m_unfetched = std::max(0, m_unfetched - 1);
+        block << std::move(row);
+        --m_unfetched;
     }
     if (m_unfetched == 0)
         closeCursor();
@@ -174,14 +186,15 @@ bool BoundDataSource::fetchBlock() {
         return false;
     const bool resetting = !m_open || m_rows.isEmpty();
     const int first = m_rows.size();
+    const int added = block.size();
     const bool insertSignals = !resetting || m_current >= 0;
     if (insertSignals)
-        beginInsertRows({}, first, first + block.size() - 1);
-    m_rows += block;
+        beginInsertRows({}, first, first + added - 1);
+    m_rows.append(std::move(block));
     if (insertSignals)
         endInsertRows();
     if (m_current >= first) { // the current row is an added one: it moved down
-        m_current += block.size();
+        m_current += added;
         emit currentRowChanged(m_current);
     }
     return true;

@@ -9,7 +9,7 @@
 #include <QSqlQuery>
 #include <QVariantList>
 #include <QVector>
-#include <memory>
+#include <map>
 
 // The record set of a window: a record source (table name, or SQL with bound values), a
 // current row and an edit buffer for it. Rows are read in blocks as they are needed, so a
@@ -94,6 +94,7 @@ private:
 
     bool runSource();
     void closeCursor();
+    QSqlQuery &readStatement(const QString &sql);
     bool fetchBlock();
     void fetchUntil(int row);
     Row *rowAt(int row);
@@ -114,13 +115,15 @@ private:
     const schema::Table *m_table = nullptr;
     bool m_open = false;
 
-    std::unique_ptr<QSqlQuery> m_cursor; // forward-only, read block by block
-    QStringList m_fields;                // result columns, rowid excluded
-    QVector<int> m_fieldColumn;          // field -> index in m_table->columns, or -1
-    int m_unfetched = 0;                 // source rows not read yet
-    QVector<Row> m_rows;                 // source rows read so far
-    QVector<Row> m_tail;                 // rows added in this session, after the source's rows
-    QSet<qint64> m_insertedIds;          // written from m_tail; skipped when the cursor meets them
+    std::map<QString, QSqlQuery> m_reads; // prepared reads of the reader connection
+    QSqlQuery *m_cursor = nullptr;        // one of m_reads, forward-only, read block by block
+    bool m_hasRowid = false;
+    QStringList m_fields;       // result columns, rowid excluded
+    QVector<int> m_fieldColumn; // field -> index in m_table->columns, or -1
+    int m_unfetched = 0;        // source rows not read yet
+    QVector<Row> m_rows;        // source rows read so far
+    QVector<Row> m_tail;        // rows added in this session, after the source's rows
+    QSet<qint64> m_insertedIds; // written from m_tail; skipped when the cursor meets them
     int m_current = -1;
     QHash<int, QVariant> m_edits; // field -> typed value for the current row
     QString m_error;
