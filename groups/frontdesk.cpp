@@ -47,6 +47,7 @@ QDateEdit *datePicker(QWidget *parent, const QString &name, const QDate &today) 
     d->setCalendarPopup(true);
     d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     d->setEnabled(false); // enabled while "启用时间" is ticked
+    d->setMinimumWidth(d->sizeHint().width()); // the whole date stays readable
     return d;
 }
 
@@ -122,7 +123,7 @@ FrontDesk::FrontDesk(const QDate &today, QWidget *parent)
     layout->addWidget(queryBar);
     layout->addWidget(listFrame, 1);
     layout->addLayout(details);
-    setFixedTwips(this, 12000, 7800);
+    setFixedTwips(this, 13500, 7800);
 
     m_popup->setWindowTitle(QStringLiteral("报名菜单"));
     connect(m_popup->addItem(QStringLiteral("grbm"), QStringLiteral("游客报名")),

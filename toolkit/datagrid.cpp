@@ -69,6 +69,7 @@ DataGrid::DataGrid(QWidget *parent) : QTableView(parent) {
                     QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
 }
 
 void DataGrid::setSource(BoundDataSource *source, const QVector<GridColumn> &columns) {
