@@ -10,10 +10,10 @@
 inline void addGroup(const TempDatabase &db, const QString &number, const QString &state,
                      const QString &begin = QString(), const QString &area = QString()) {
     db.query("INSERT INTO T_Group_BaseInfor(strGroupID, strLineName, strLineAreaName, "
-             "intGroupState, dtBeginTime, strWork, intMaxNum) VALUES (?, '江南五日游', ?, ?, ?, "
-             "'王芳', 40)",
-             {number, area.isEmpty() ? QStringLiteral("华东线") : area, state,
-              begin.isEmpty() ? QVariant() : QVariant(begin)});
+             "intGroupState, dtBeginTime, strWork, intMaxNum) VALUES (?, ?, ?, ?, ?, ?, 40)",
+             {number, QStringLiteral("江南五日游"),
+              area.isEmpty() ? QStringLiteral("华东线") : area, state,
+              begin.isEmpty() ? QVariant() : QVariant(begin), QStringLiteral("王芳")});
 }
 
 inline void addRegistration(const TempDatabase &db, const QString &group, const QString &name,

@@ -473,7 +473,7 @@ void UtilitiesTest::systemInformation() {
     const QString marker = bin.filePath("started");
     QFile program(bin.filePath(AboutBox::systemInformationPrograms().last()));
     QVERIFY(program.open(QIODevice::WriteOnly));
-    program.write("#!/bin/sh\necho > '" + marker.toLocal8Bit() + "'\n");
+    program.write("#!/bin/sh\necho > \"" + marker.toLocal8Bit() + "\"\n");
     program.close();
     program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_messages->clear();
