@@ -46,7 +46,7 @@ QDateEdit *datePicker(QWidget *parent, const QString &name, const QDate &today) 
     d->setObjectName(name);
     d->setCalendarPopup(true);
     d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    d->setEnabled(false); // enabled while "启用时间" is ticked
+    d->setEnabled(false);                      // enabled while "启用时间" is ticked
     d->setMinimumWidth(d->sizeHint().width()); // the whole date stays readable
     return d;
 }
