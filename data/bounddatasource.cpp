@@ -2,11 +2,11 @@
 
 #include "database.h"
 #include "dataerrors.h"
+#include "sqlitecursor.h"
 #include "values.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
-#include <QSqlRecord>
 
 namespace {
 
@@ -26,12 +26,6 @@ QString tableOfSelect(const QString &sql) {
     static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\\[?(\\w+)\\]?"),
                                          QRegularExpression::CaseInsensitiveOption);
     return from.match(sql).captured(1);
-}
-
-bool run(QSqlQuery &prepared, const QVariantList &bind) {
-    for (int i = 0; i < bind.size(); ++i)
-        prepared.bindValue(i, bind.at(i));
-    return prepared.exec();
 }
 
 } // namespace
@@ -75,14 +69,11 @@ void BoundDataSource::closeCursor() {
     m_cursor = nullptr;
 }
 
-QSqlQuery &BoundDataSource::readStatement(const QString &sql) {
+SqliteCursor &BoundDataSource::readStatement(const QString &sql) {
     auto it = m_reads.find(sql);
-    if (it == m_reads.end()) {
-        it = m_reads.emplace(sql, QSqlQuery(m_reader)).first;
-        it->second.setForwardOnly(true);
-        it->second.prepare(sql);
-    }
-    return it->second;
+    if (it == m_reads.end())
+        it = m_reads.emplace(sql, std::make_unique<SqliteCursor>(m_reader, sql)).first;
+    return *it->second;
 }
 
 bool BoundDataSource::runSource() {
@@ -119,29 +110,28 @@ bool BoundDataSource::runSource() {
         count = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_source);
     }
 
-    QSqlQuery &counter = readStatement(count);
-    bool ok = run(counter, m_bind) && counter.next();
+    SqliteCursor &counter = readStatement(count);
+    bool ok = counter.exec(m_bind) && counter.next();
     const int total = ok ? counter.value(0).toInt() : 0;
     counter.finish();
 
     m_cursor = &readStatement(select);
-    ok = ok && run(*m_cursor, m_bind);
+    ok = ok && m_cursor->exec(m_bind);
     if (!ok) {
-        const QString error = m_cursor->lastError().text();
+        const QString error = counter.error().isEmpty() ? m_cursor->error() : counter.error();
         closeCursor();
         endResetModel();
-        return fail(QStringLiteral("读取数据失败：%1")
-                        .arg(error.isEmpty() ? counter.lastError().text() : error));
+        return fail(QStringLiteral("读取数据失败：%1").arg(error));
     }
 
-    const QSqlRecord rec = m_cursor->record();
-    m_hasRowid = rec.count() > 0 && rec.fieldName(0) == kRowid;
+    const int columns = m_cursor->columnCount();
+    m_hasRowid = columns > 0 && m_cursor->columnName(0) == kRowid;
     if (!m_hasRowid)
         m_table = nullptr; // not a plain select from one table: read only
-    for (int i = m_hasRowid ? 1 : 0; i < rec.count(); ++i) {
-        m_fields << rec.fieldName(i);
-        const schema::Column *c =
-            m_table ? schema::findColumn(*m_table, rec.fieldName(i)) : nullptr;
+    for (int i = m_hasRowid ? 1 : 0; i < columns; ++i) {
+        const QString name = m_cursor->columnName(i);
+        m_fields << name;
+        const schema::Column *c = m_table ? schema::findColumn(*m_table, name) : nullptr;
         m_fieldColumn << (c ? int(c - m_table->columns.constData()) : -1);
     }
     m_unfetched = total;

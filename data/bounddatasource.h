@@ -6,10 +6,12 @@
 #include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QVariantList>
 #include <QVector>
 #include <map>
+#include <memory>
+
+class SqliteCursor;
 
 // The record set of a window: a record source (table name, or SQL with bound values), a
 // current row and an edit buffer for it. Rows are read in blocks as they are needed, so a
@@ -94,7 +96,7 @@ private:
 
     bool runSource();
     void closeCursor();
-    QSqlQuery &readStatement(const QString &sql);
+    SqliteCursor &readStatement(const QString &sql);
     bool fetchBlock();
     void fetchUntil(int row);
     Row *rowAt(int row);
@@ -115,8 +117,8 @@ private:
     const schema::Table *m_table = nullptr;
     bool m_open = false;
 
-    std::map<QString, QSqlQuery> m_reads; // prepared reads of the reader connection
-    QSqlQuery *m_cursor = nullptr;        // one of m_reads, forward-only, read block by block
+    std::map<QString, std::unique_ptr<SqliteCursor>> m_reads; // prepared reads of m_reader
+    SqliteCursor *m_cursor = nullptr;                         // one of m_reads, read block by block
     bool m_hasRowid = false;
     QStringList m_fields;       // result columns, rowid excluded
     QVector<int> m_fieldColumn; // field -> index in m_table->columns, or -1
