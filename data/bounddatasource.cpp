@@ -34,7 +34,7 @@ BoundDataSource::BoundDataSource(QObject *parent) : QAbstractTableModel(parent) 
 
 BoundDataSource::~BoundDataSource() {
     closeCursor();
-    m_reads.clear();
+    m_plans.clear();
     if (m_reader.isValid())
         database::release(m_reader);
 }
@@ -69,11 +69,48 @@ void BoundDataSource::closeCursor() {
     m_cursor = nullptr;
 }
 
-SqliteCursor &BoundDataSource::readStatement(const QString &sql) {
-    auto it = m_reads.find(sql);
-    if (it == m_reads.end())
-        it = m_reads.emplace(sql, std::make_unique<SqliteCursor>(m_reader, sql)).first;
-    return *it->second;
+// How a record source is read: worked out and prepared once, used by every refresh.
+const BoundDataSource::Plan &BoundDataSource::planFor(const QString &source) {
+    const bool tableSource = m_commandKind == CommandKind::Table ||
+                             (m_commandKind != CommandKind::Text && isTableName(source));
+    const QString key = QString::number(int(tableSource)) + source;
+    auto found = m_plans.find(key);
+    if (found != m_plans.end())
+        return found->second;
+
+    Plan plan;
+    QString tableName = tableSource ? source.trimmed() : tableOfSelect(source);
+    tableName.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    plan.table = schema::findTable(tableName);
+    QString select;
+    QString count;
+    if (tableSource) {
+        select = QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(kRowid, quoted(tableName));
+        count = QStringLiteral("SELECT count(*) FROM %1").arg(quoted(tableName));
+    } else {
+        static const QRegularExpression head(QStringLiteral("^\\s*select\\s+(?!distinct\\b)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        select = source;
+        if (plan.table)
+            select.replace(
+                head,
+                QStringLiteral("SELECT %1.rowid AS %2, ").arg(quoted(plan.table->name), kRowid));
+        count = QStringLiteral("SELECT count(*) FROM (%1)").arg(source);
+    }
+    plan.count = std::make_unique<SqliteCursor>(m_reader, count);
+    plan.rows = std::make_unique<SqliteCursor>(m_reader, select);
+
+    const int columns = plan.rows->columnCount();
+    plan.hasRowid = columns > 0 && plan.rows->columnName(0) == kRowid;
+    if (!plan.hasRowid)
+        plan.table = nullptr; // not a plain select from one table: read only
+    for (int i = plan.hasRowid ? 1 : 0; i < columns; ++i) {
+        const QString name = plan.rows->columnName(i);
+        plan.fields << name;
+        const schema::Column *c = plan.table ? schema::findColumn(*plan.table, name) : nullptr;
+        plan.fieldColumn << (c ? int(c - plan.table->columns.constData()) : -1);
+    }
+    return m_plans.emplace(key, std::move(plan)).first->second;
 }
 
 bool BoundDataSource::runSource() {
@@ -83,56 +120,28 @@ bool BoundDataSource::runSource() {
     m_tail.clear();
     m_insertedIds.clear();
     m_edits.clear();
-    m_fields.clear();
-    m_fieldColumn.clear();
     m_unfetched = 0;
     m_current = -1;
     m_open = false;
 
-    const bool tableSource = m_commandKind == CommandKind::Table ||
-                             (m_commandKind != CommandKind::Text && isTableName(m_source));
-    QString tableName = tableSource ? m_source.trimmed() : tableOfSelect(m_source);
-    tableName.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
-    m_table = schema::findTable(tableName);
+    const Plan &plan = planFor(m_source);
+    m_table = plan.table;
+    m_fields = plan.fields;
+    m_fieldColumn = plan.fieldColumn;
+    m_hasRowid = plan.hasRowid;
 
-    QString select;
-    QString count;
-    if (tableSource) {
-        select = QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(kRowid, quoted(tableName));
-        count = QStringLiteral("SELECT count(*) FROM %1").arg(quoted(tableName));
-    } else {
-        static const QRegularExpression head(QStringLiteral("^\\s*select\\s+(?!distinct\\b)"),
-                                             QRegularExpression::CaseInsensitiveOption);
-        select = m_source;
-        if (m_table)
-            select.replace(
-                head, QStringLiteral("SELECT %1.rowid AS %2, ").arg(quoted(m_table->name), kRowid));
-        count = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_source);
-    }
-
-    SqliteCursor &counter = readStatement(count);
+    SqliteCursor &counter = *plan.count;
     bool ok = counter.exec(m_bind) && counter.next();
     const int total = ok ? counter.value(0).toInt() : 0;
     counter.finish();
 
-    m_cursor = &readStatement(select);
+    m_cursor = plan.rows.get();
     ok = ok && m_cursor->exec(m_bind);
     if (!ok) {
         const QString error = counter.error().isEmpty() ? m_cursor->error() : counter.error();
         closeCursor();
         endResetModel();
         return fail(QStringLiteral("读取数据失败：%1").arg(error));
-    }
-
-    const int columns = m_cursor->columnCount();
-    m_hasRowid = columns > 0 && m_cursor->columnName(0) == kRowid;
-    if (!m_hasRowid)
-        m_table = nullptr; // not a plain select from one table: read only
-    for (int i = m_hasRowid ? 1 : 0; i < columns; ++i) {
-        const QString name = m_cursor->columnName(i);
-        m_fields << name;
-        const schema::Column *c = m_table ? schema::findColumn(*m_table, name) : nullptr;
-        m_fieldColumn << (c ? int(c - m_table->columns.constData()) : -1);
     }
     m_unfetched = total;
     m_open = true;

@@ -96,7 +96,8 @@ private:
 
     bool runSource();
     void closeCursor();
-    SqliteCursor &readStatement(const QString &sql);
+    struct Plan;
+    const Plan &planFor(const QString &source);
     bool fetchBlock();
     void fetchUntil(int row);
     Row *rowAt(int row);
@@ -117,8 +118,16 @@ private:
     const schema::Table *m_table = nullptr;
     bool m_open = false;
 
-    std::map<QString, std::unique_ptr<SqliteCursor>> m_reads; // prepared reads of m_reader
-    SqliteCursor *m_cursor = nullptr;                         // one of m_reads, read block by block
+    struct Plan {
+        const schema::Table *table = nullptr; // null: read only
+        std::unique_ptr<SqliteCursor> count;
+        std::unique_ptr<SqliteCursor> rows;
+        bool hasRowid = false;
+        QStringList fields;
+        QVector<int> fieldColumn;
+    };
+    std::map<QString, Plan> m_plans;  // by record source, prepared on m_reader
+    SqliteCursor *m_cursor = nullptr; // a plan's rows, read block by block
     bool m_hasRowid = false;
     QStringList m_fields;       // result columns, rowid excluded
     QVector<int> m_fieldColumn; // field -> index in m_table->columns, or -1
