@@ -1,7 +1,7 @@
 #include "boundform.h"
 
 #include "fieldbinder.h"
-#include "messages.h"
+#include "requiredchecks.h"
 #include "updown.h"
 
 #include <QCheckBox>
@@ -144,12 +144,10 @@ QString BoundForm::text(const QString &name) const {
 }
 
 bool BoundForm::checkRequired() const {
+    QVector<RequiredCheck> checks;
     for (const FieldSpec &f : m_fields) {
-        if (f.requiredMessage.isEmpty() || !text(f.name).isEmpty())
-            continue;
-        Messages::show(f.requiredMessage);
-        control(f.name)->setFocus();
-        return false;
+        if (!f.requiredMessage.isEmpty())
+            checks.push_back({f.name, f.requiredMessage});
     }
-    return true;
+    return passesRequiredChecks(*this, checks);
 }
