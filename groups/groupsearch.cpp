@@ -2,6 +2,7 @@
 
 #include "bounddatasource.h"
 #include "datagrid.h"
+#include "defaultbutton.h"
 #include "likepattern.h"
 #include "twips.h"
 
@@ -21,7 +22,7 @@ GroupSearch::GroupSearch(QWidget *parent) : QDialog(parent), m_source(new BoundD
     caption->setBuddy(text);
     auto *find = new QPushButton(QStringLiteral("查询"), this);
     find->setObjectName(QStringLiteral("Command1"));
-    find->setDefault(true);
+    setDefaultButton(find, this);
     auto *grid = new DataGrid(this);
     grid->setObjectName(QStringLiteral("DataGrid1"));
 

@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "defaultbutton.h"
 #include "desktopservices.h"
 #include "messages.h"
 #include "twips.h"
@@ -47,7 +48,7 @@ AboutBox::AboutBox(QWidget *parent) : QWidget(parent) {
     auto *command2 = new QPushButton(QStringLiteral("确定"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command2->setObjectName(QStringLiteral("Command2"));
-    command2->setDefault(true);
+    setDefaultButton(command2, this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(command1);

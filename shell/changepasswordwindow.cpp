@@ -3,6 +3,7 @@
 #include "bounddatasource.h"
 #include "boundform.h"
 #include "currentuser.h"
+#include "defaultbutton.h"
 #include "messages.h"
 #include "twips.h"
 
@@ -42,8 +43,7 @@ ChangePasswordWindow::ChangePasswordWindow(QWidget *parent) : QWidget(parent) {
     auto *command2 = new QPushButton(QStringLiteral("取消"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command2->setObjectName(QStringLiteral("Command2"));
-    command1->setDefault(true);
-    command1->setAutoDefault(true);
+    setDefaultButton(command1, this);
     const int buttonRow = layout->rowCount();
     layout->addWidget(command1, buttonRow, 0);
     layout->addWidget(command2, buttonRow, 1);

@@ -3,6 +3,7 @@
 #include "bounddatasource.h"
 #include "currentuser.h"
 #include "datacombo.h"
+#include "defaultbutton.h"
 #include "mainwindow.h"
 #include "messages.h"
 #include "programend.h"
@@ -44,8 +45,7 @@ LoginWindow::LoginWindow(bool relogin, QWidget *parent) : QWidget(parent), m_rel
     label2->setBuddy(m_text2);
     m_command1 = new QPushButton(QStringLiteral("登陆"), frame);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setDefault(true);
-    m_command1->setAutoDefault(true);
+    setDefaultButton(m_command1, this);
     auto *command2 = new QPushButton(QStringLiteral("退出"), frame);
     command2->setObjectName(QStringLiteral("Command2"));
 

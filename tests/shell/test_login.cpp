@@ -32,6 +32,7 @@ private slots:
     void failedReloginKeepsUser();
     void leavingAtStartEndsButNotAtRelogin();
     void accountChangeMovesFocus();
+    void enterPressesLogin();
     void splashShrinksThenOpensLogin();
 
 private:
@@ -173,6 +174,19 @@ void LoginTest::accountChangeMovesFocus() {
     account->setFocus();
     QTest::keyClick(account, Qt::Key_A);
     QCOMPARE(QApplication::focusWidget(), login->findChild<QLineEdit *>("Text2"));
+}
+
+void LoginTest::enterPressesLogin() {
+    LoginWindow *login = LoginWindow::open(false);
+    login->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(login));
+    login->findChild<QComboBox *>("Text1")->setEditText("admin");
+    auto *password = login->findChild<QLineEdit *>("Text2");
+    password->setFocus();
+    QTest::keyClicks(password, "admin");
+    QTest::keyClick(password, Qt::Key_Return);
+    QCOMPARE(m_messages->texts(), QStringList{kWelcome});
+    QCOMPARE(CurrentUser::get().account, QStringLiteral("admin"));
 }
 
 void LoginTest::splashShrinksThenOpensLogin() {
