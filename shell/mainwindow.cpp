@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 // The work area's picture is stretched over the whole area rather than tiled.
@@ -177,7 +178,8 @@ void MainWindow::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     static const int widths[] = {1020, 3000, 2000, 2000, 2000, 2000};
     const QStringList texts = {
-        vendor::kDeveloper, "网址：" + vendor::kWebSite, "", "身份：", "当前日期：", "当前时间："};
+        vendor::kDeveloper, "网址：" + QUrl(vendor::kWebSite).host(), "", "身份：", "当前日期：",
+        "当前时间："};
     for (int i = 0; i < 6; ++i) {
         auto *label = new QLabel(texts.at(i), bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
