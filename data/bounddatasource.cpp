@@ -400,32 +400,12 @@ bool BoundDataSource::deleteCurrent() {
     return true;
 }
 
-void BoundDataSource::cancelEdit() {
-    m_edits.clear();
-    const Row *row = rowAt(m_current);
-    if (row && row->rowid == 0) {
-        const int at = m_current;
-        beginRemoveRows({}, at, at);
-        m_tail.remove(at - m_rows.size());
-        endRemoveRows();
-        const int count = m_rows.size() + m_tail.size();
-        setCurrent(count == 0 ? -1 : std::min(at, count - 1));
-        return;
-    }
-    if (row)
-        emit dataChanged(index(m_current, 0), index(m_current, columnCount() - 1));
-}
-
 int BoundDataSource::fieldIndex(const QString &column) const {
     for (int i = 0; i < m_fields.size(); ++i) {
         if (m_fields.at(i).compare(column, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
-}
-
-QString BoundDataSource::fieldName(int index) const {
-    return m_fields.value(index);
 }
 
 schema::Kind BoundDataSource::fieldKind(int index) const {

@@ -32,8 +32,6 @@ public:
     // Record source: a table name, or a SELECT with '?' placeholders and their values.
     void setRecordSource(const QString &source, const QVariantList &bindValues = {});
     void setCommandKind(CommandKind kind) { m_commandKind = kind; }
-    QString recordSource() const { return m_source; }
-    QString baseTable() const { return m_table ? m_table->name : QString(); }
 
     // open() and refresh() run the record source and make the first row current.
     bool open();
@@ -58,11 +56,8 @@ public:
     bool update();
     bool deleteCurrent();
     bool isDirty() const { return !m_edits.isEmpty(); }
-    void cancelEdit();
 
     int fieldIndex(const QString &column) const; // case-insensitive; -1 if unknown
-    QString fieldName(int index) const;
-    QStringList fieldNames() const { return m_fields; }
     schema::Kind fieldKind(int index) const;
     QString fieldLabel(int index) const;
     // Current row, edit buffer included; typed values read back as typed until written.

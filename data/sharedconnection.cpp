@@ -81,10 +81,6 @@ void SharedConnection::open() {
     shared() = std::move(next);
 }
 
-bool SharedConnection::isOpen() {
-    return shared() && shared()->db.isOpen();
-}
-
 SharedRecordSet &SharedConnection::slot(int index) {
     if (!shared())
         open();

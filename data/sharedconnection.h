@@ -31,7 +31,6 @@ public:
     static constexpr int kSlots = 10;
 
     static void open();
-    static bool isOpen();
     static SharedRecordSet &slot(int index); // 0..9
     static QSqlDatabase database();
 

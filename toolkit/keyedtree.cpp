@@ -35,8 +35,3 @@ QTreeWidgetItem *KeyedTree::addNode(const QString &parentKey, const QString &key
 QString KeyedTree::keyOf(const QTreeWidgetItem *item) {
     return item ? item->data(0, Qt::UserRole).toString() : QString();
 }
-
-void KeyedTree::clearNodes() {
-    clear();
-    m_nodes.clear();
-}

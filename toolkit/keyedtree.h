@@ -18,7 +18,6 @@ public:
                              const QString &selectedImage = QString());
     QTreeWidgetItem *node(const QString &key) const { return m_nodes.value(key); }
     static QString keyOf(const QTreeWidgetItem *item);
-    void clearNodes();
 
 signals:
     void nodeClicked(const QString &key, const QString &text);

@@ -18,9 +18,6 @@ QPointer<QMdiArea> &area() {
 void setMdiArea(QMdiArea *a) {
     area() = a;
 }
-QMdiArea *mdiArea() {
-    return area();
-}
 
 QWidget *showChild(QWidget *window) {
     window->setAttribute(Qt::WA_DeleteOnClose);

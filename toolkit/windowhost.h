@@ -10,7 +10,6 @@ class QMdiArea;
 namespace WindowHost {
 
 void setMdiArea(QMdiArea *area);
-QMdiArea *mdiArea();
 
 // Shows 'window' as a child of the main window (top-level when there is none), brought to
 // the front. The window is deleted when closed.
