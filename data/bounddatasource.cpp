@@ -45,7 +45,6 @@ void BoundDataSource::setRecordSource(const QString &source, const QVariantList 
 }
 
 bool BoundDataSource::fail(const QString &message) {
-    m_error = message;
     dataerrors::report(message);
     return false;
 }

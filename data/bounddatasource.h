@@ -19,7 +19,7 @@ class SqliteCursor;
 //
 // As a table model it offers every column of the source; grids map their own columns on it.
 // Changes typed into the current row wait in the edit buffer and are written by update()
-// or when the current row moves.
+// or when the current row moves. Every failure is reported through dataerrors.h.
 class BoundDataSource : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -64,9 +64,6 @@ public:
     QVariant fieldValue(const QString &column) const;
     QString fieldText(const QString &column) const;
     bool setFieldValue(const QString &column, const QVariant &value);
-
-    // Last error as a user-facing text; every error is also reported through dataerrors.h.
-    QString lastError() const { return m_error; }
 
     // Table model
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -132,5 +129,4 @@ private:
     QSet<qint64> m_insertedIds; // written from m_tail; skipped when the cursor meets them
     int m_current = -1;
     QHash<int, QVariant> m_edits; // field -> typed value for the current row
-    QString m_error;
 };
